@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace zef {
+
+inline constexpr const char* kCatalogueFileName = "arm.txt";
+
+// Replaces the six accented Windows-1250 letters that the catalogue folds
+// (Ž Č á ě í ý) by their fixed single-byte stand-ins, over the whole text.
+void FoldAccents(std::string& text);
+
+// Clears the 20-row catalogue and refills it from arm.txt: every line with at
+// least 9 digits is the next row; its name is the 4 characters from its first
+// non-space, its first 8 number runs are the row's columns.
+void LoadCatalogue();
+
+}  // namespace zef

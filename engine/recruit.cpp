@@ -1,0 +1,108 @@
+#include "recruit.h"
+
+#include "plan_progress.h"
+#include "report_format.h"
+#include "rounding.h"
+
+#include <algorithm>
+
+namespace zef {
+
+namespace {
+
+// What one simulated turn of this unit type adds or costs; the same in every
+// turn, so computed once per line.
+struct TurnStep {
+    Extended goldPrice;
+    Extended manaPrice;
+    Extended goldUpkeep;
+    Extended manaUpkeep;
+    Extended damage;
+};
+
+TurnStep TurnStepOf(const UnitValues& unit)
+{
+    const Extended units = unit[batch];
+    return {units * unit[priceGold], units * unit[priceMana], Extended{unit[upkeepGold]} * units,
+            Extended{unit[upkeepMana]} * units, units * unit[strength] * kDamagePerStrength};
+}
+
+void SimulateTurns(Treasury& t, const TurnStep& step, std::int32_t count)
+{
+    for (std::int32_t i = 0; i < count; ++i) {
+        double conversions;
+        if (t.conversionBacklog > 2) {
+            conversions = 3;
+            t.conversionBacklog = static_cast<double>(Extended{t.conversionBacklog} - 3);
+        } else {
+            conversions = t.conversionBacklog;
+            t.conversionBacklog = 0;
+        }
+        t.gold = static_cast<double>(Extended{t.gold} - step.goldPrice - 750 * Extended{conversions});
+        t.gold = static_cast<double>(Extended{t.gold} + t.goldIncome - t.goldUpkeep);
+        t.goldUpkeep = static_cast<double>(Extended{t.goldUpkeep} + step.goldUpkeep);
+        t.goldIncome = static_cast<double>(Extended{t.goldIncome} - 0.75L * conversions);
+        t.mana = static_cast<double>(Extended{t.mana} - step.manaPrice);
+        t.mana = static_cast<double>(Extended{t.mana} + t.manaIncome - t.manaUpkeep);
+        t.manaIncome = static_cast<double>(Extended{t.manaIncome} + 50 * Extended{conversions});
+        if (t.mana > t.manaCap) {
+            t.mana = t.manaCap;
+        }
+        t.manaUpkeep = static_cast<double>(Extended{t.manaUpkeep} + step.manaUpkeep);
+        t.damage = static_cast<double>(Extended{t.damage} + step.damage);
+    }
+    turn = static_cast<std::int32_t>(static_cast<std::uint32_t>(turn) + static_cast<std::uint32_t>(count));
+}
+
+// Simulates in slices so that a progress hook hears from a long line.
+void SimulateLine(Treasury& t, const UnitValues& unit, std::int32_t turns)
+{
+    const TurnStep step = TurnStepOf(unit);
+    const std::int32_t slice = detail::ProgressWanted() ? kProgressInterval : turns;
+    for (std::int32_t left = turns; left > 0;) {
+        const std::int32_t count = std::min(left, slice);
+        SimulateTurns(t, step, count);
+        left -= count;
+        detail::CountSimulatedTurns(static_cast<std::uint32_t>(count));
+    }
+}
+
+}  // namespace
+
+double NeededUnits(const UnitValues& unit, double amount)
+{
+    return static_cast<double>(Extended{amount} / unit[strength] / kDamagePerStrength);
+}
+
+LineQuantities LineQuantitiesFor(const UnitValues& unit, double amount)
+{
+    // A unit type that cannot be recruited, or that adds no damage, recruits nothing.
+    if (unit[batch] == 0 || unit[strength] == 0) {
+        return {0, 0.0};
+    }
+    const double needed = NeededUnits(unit, amount);
+    const std::int64_t rounded = RoundHalfEven(Extended{needed} / unit[batch] + 0.5L);
+    return {LowWord(rounded), static_cast<double>(RoundHalfEven(Extended(rounded) * unit[batch]))};
+}
+
+void AppendShortfallWarning() { reportText += "NENI zl/mn! "; }
+
+void RecruitLine(std::int64_t row, Treasury& t, double amount)
+{
+    const UnitValues& unit = CatalogueValuesOf(row);
+    const LineQuantities line = LineQuantitiesFor(unit, amount);
+    const double lineGoldUpkeep = static_cast<double>(Extended{unit[upkeepGold]} * line.units);
+    const double lineManaUpkeep = static_cast<double>(Extended{unit[upkeepMana]} * line.units);
+    const double lineDamage = static_cast<double>(Extended{unit[strength]} * line.units * kDamagePerStrength);
+    t.unitsTotal = static_cast<double>(Extended{t.unitsTotal} + line.units);
+    if (line.turns > 0) {
+        SimulateLine(t, unit, line.turns);
+    }
+    if (TreasuryNegative(t)) {
+        AppendShortfallWarning();
+    }
+    reportText += CatalogueNameOf(row) + " " + PadLeft5(GeneralFigure(line.units)) + " ";
+    AppendLineFigures(t, lineGoldUpkeep, lineManaUpkeep, lineDamage);
+}
+
+}  // namespace zef

@@ -1,0 +1,97 @@
+#include "report_format.h"
+
+#include "rounding.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace zef {
+
+namespace {
+
+constexpr int kProjectionTurns = 360;
+
+template <typename... Args>
+std::string ToChars(Args... args)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, args...);
+    return std::string(buffer, result.ptr);
+}
+
+// Further turns the stock lasts: the treasury moves one turn at a time while
+// it is not negative, for at most 360 turns.
+int ProjectTurns(Treasury& t, double& stock, double income, double upkeep)
+{
+    int n = 0;
+    while (!TreasuryNegative(t) && n < kProjectionTurns) {
+        stock = static_cast<double>(Extended{stock} + income - upkeep);
+        if (!TreasuryNegative(t)) {
+            ++n;
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+std::string PadLeft(std::string text, std::uint8_t width)
+{
+    if (text.size() < width) {
+        text.insert(0, width - text.size(), ' ');
+    }
+    return text;
+}
+
+std::string PadLeft5(std::string text) { return PadLeft(std::move(text), 5); }
+
+std::string FormatCount(std::int64_t value) { return ToChars(value); }
+
+std::string IntegerFigure(double value) { return FormatCount(RoundHalfEven(value)); }
+
+std::string ThousandsFigure(double value) { return FormatCount(RoundHalfEven(Extended{value} / 1000)); }
+
+std::string GeneralFigure(double value)
+{
+    constexpr double kTwoTo63 = 9223372036854775808.0;
+    if (std::fabs(value) >= 1e15 && value >= -kTwoTo63 && value < kTwoTo63) {
+        return FormatCount(static_cast<std::int64_t>(value));
+    }
+    return ToChars(value, std::chars_format::general, 15);
+}
+
+bool TreasuryNegative(Treasury t) { return !(t.gold >= 0 && t.mana >= 0); }
+
+void AppendLineFigures(Treasury t, double lineGoldUpkeep, double lineManaUpkeep, double lineDamage)
+{
+    const std::int32_t turnsTaken = static_cast<std::int32_t>(static_cast<std::uint32_t>(turn) -
+                                                              static_cast<std::uint32_t>(lastReportedTurn));
+    if (turnsTaken == 0) {
+        reportText += "Zl/TU: " + IntegerFigure(lineGoldUpkeep) + " Mn/TU: " + IntegerFigure(lineManaUpkeep) +
+                      "\r\n      Zl: " + ThousandsFigure(t.gold) + "k Mn: " + ThousandsFigure(t.mana) +
+                      "k\r\n" + std::string(18, ' ');
+    } else {
+        reportText += " TU: " + PadLeft(FormatCount(turnsTaken), 3);
+    }
+    reportText += " DMG: " + PadLeft5(IntegerFigure(lineDamage)) + "\r\n";
+    lastReportedTurn = turn;
+}
+
+void AppendSummary()
+{
+    Treasury& t = treasury;
+    reportText += "\r\nSuma: ";
+    AppendLineFigures(t, t.goldUpkeep, t.manaUpkeep, t.damage);
+    reportText += GeneralFigure(t.unitsTotal) + " jednotek;\r\ntahu " + FormatCount(turn) + ", zbytek(TU) ";
+
+    // Only gold may end the gold projection, only mana the mana projection.
+    if (!(t.mana >= 0)) {
+        t.mana = 1;
+    }
+    reportText += "zl: " + FormatCount(ProjectTurns(t, t.gold, t.goldIncome, t.goldUpkeep));
+    t.gold = 1;
+    reportText += " mn: " + FormatCount(ProjectTurns(t, t.mana, t.manaIncome, t.manaUpkeep)) +
+                  "\r\n\r\n##########\r\n\r\n";
+}
+
+}  // namespace zef

@@ -1,0 +1,82 @@
+// zef-plan: one planning run in a folder, its report on standard output.
+#include "data_file.h"
+#include "planning_state.h"
+#include "run_plan.h"
+#include "windows1250_to_utf8.h"
+
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: zef-plan [-C DIR] [--utf8]\n"
+    "\n"
+    "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
+    "its report to standard output, as Windows-1250 text with CR LF line ends.\n"
+    "No file is written.\n"
+    "\n"
+    "  arm.txt     the unit catalogue: every line with at least 9 digits is a unit\n"
+    "              type, numbered from 1: a 4-character name, then gold price, mana\n"
+    "              price, (unused), gold upkeep, mana upkeep, (unused), strength and\n"
+    "              units recruitable per turn.\n"
+    "  rekrut.txt  the plan: directives such as \"@zl 120000\" (gold), \"@zld 1000\"\n"
+    "              (gold income), \"@mna 20100\" (mana), \"@mnt 5000\" (mana income),\n"
+    "              \"@maxmn 198021\" (mana cap), \"@dmg 0\" (damage), \"@facktor 1\"\n"
+    "              (amount factor); lines starting with \";\" are comments; every\n"
+    "              other line with two numbers is a unit number and the damage to buy.\n"
+    "\n"
+    "  -C DIR      run in DIR instead of the current directory\n"
+    "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
+    "  --help      show this text\n";
+
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "zef-plan: %s\n", message.c_str());
+    return 1;
+}
+
+bool WriteAll(std::string_view bytes)
+{
+    return std::fwrite(bytes.data(), 1, bytes.size(), stdout) == bytes.size() && std::fflush(stdout) == 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    bool utf8 = false;
+    const char* folder = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        } else if (arg == "--utf8") {
+            utf8 = true;
+        } else if (arg == "-C" && i + 1 < argc) {
+            folder = argv[++i];
+        } else {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+    }
+    if (folder && chdir(folder) != 0) {
+        return Fail(std::string(folder) + ": " + std::strerror(errno));
+    }
+    try {
+        zef::RunPlan();
+        const std::string output = utf8 ? zef::Windows1250ToUtf8(zef::reportText) : zef::reportText;
+        if (!WriteAll(output)) {
+            return Fail(std::string("standard output: ") + std::strerror(errno));
+        }
+    } catch (const std::exception& error) {
+        return Fail(error.what());
+    }
+    return 0;
+}
