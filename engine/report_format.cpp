@@ -37,10 +37,10 @@ int ProjectTurns(Treasury& t, double& stock, double income, double upkeep)
 
 std::string PadLeft(std::string text, std::uint8_t width)
 {
-    if (text.size() < width) {
-        text.insert(0, width - text.size(), ' ');
+    if (text.size() >= width) {
+        return text;
     }
-    return text;
+    return std::string(width - text.size(), ' ') + text;
 }
 
 std::string PadLeft5(std::string text) { return PadLeft(std::move(text), 5); }

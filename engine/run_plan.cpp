@@ -10,8 +10,6 @@
 
 namespace zef {
 
-namespace {
-
 std::uint64_t PlannedTurns()
 {
     std::uint64_t total = 0;
@@ -22,6 +20,8 @@ std::uint64_t PlannedTurns()
     }
     return total;
 }
+
+namespace {
 
 // Whatever ends the run early, the report keeps only complete runs.
 class ReportRollback {
