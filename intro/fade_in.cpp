@@ -1,0 +1,19 @@
+#include "fade_in.h"
+
+namespace zef {
+
+std::int32_t FadeAlpha = 0;
+
+std::optional<FadeStep> NextFadeStep(std::int32_t fadeAlpha)
+{
+    if (fadeAlpha >= kOpaque) {
+        return std::nullopt;
+    }
+    const std::int32_t raised = fadeAlpha + kFadeStep;
+    if (raised > kOpaque) {
+        return FadeStep{kOpaque, false};
+    }
+    return FadeStep{raised, true};
+}
+
+}  // namespace zef

@@ -1,0 +1,49 @@
+#include "frame_rate.h"
+
+#include "tick_counter.h"
+
+namespace zef {
+
+TickRing tickRing;
+std::int32_t FrameRate = 85;
+
+namespace {
+
+std::int32_t NextSlot(std::int32_t slot) { return slot >= kTickSlots ? 1 : slot + 1; }
+
+}  // namespace
+
+void InitTickRing(TickRing& ring) { ring = TickRing{}; }
+
+bool TickRingFull(const TickRing& ring)
+{
+    // An empty ring is never full, since Head is never 0.
+    const std::int32_t afterTail = ring.Tail == 0 ? 0 : NextSlot(ring.Tail);
+    return ring.Head == afterTail;
+}
+
+void PushTick(TickRing& ring, std::uint32_t stamp)
+{
+    if (TickRingFull(ring)) {
+        ring.Head = NextSlot(ring.Head);
+    }
+    ring.Tail = ring.Tail == 0 ? ring.Head : NextSlot(ring.Tail);
+    ring.Slots[static_cast<std::size_t>(ring.Tail - 1)] = stamp;
+}
+
+void UpdateFrameRate()
+{
+    PushTick(tickRing, TickCount());
+    FrameRate = 0;
+    for (const std::uint32_t stamp : tickRing.Slots) {
+        // Unsigned arithmetic wraps modulo 2^32 like the counter itself. While
+        // the counter is below 500, t - 500 lies near 2^32 and nothing counts;
+        // slots never written hold 0 and never count.
+        const std::uint32_t t = TickCount();
+        if (t - kFrameRateWindowMs < stamp) {
+            ++FrameRate;
+        }
+    }
+}
+
+}  // namespace zef

@@ -1,0 +1,21 @@
+// Loading and unloading the OpenGL and GLU libraries that fill the entry-point
+// table `gl`.
+#pragma once
+
+namespace zef {
+
+// Loads libGL.so.1 and libGLU.so.1 and resolves every entry point of the
+// table by name; a name that is not found leaves its entry null. Returns true
+// at once when both libraries are already loaded. When either library cannot
+// be loaded, the other is released again, the table stays null and the result
+// is false.
+bool LoadGLLibraries();
+
+// The same with other library names, so that a failing load can be tested.
+bool LoadGLLibraries(const char* glLibrary, const char* gluLibrary);
+
+// Releases both libraries and clears every entry point, so that nothing can
+// call into a library that is gone.
+void UnloadGLLibraries();
+
+}  // namespace zef

@@ -1,0 +1,58 @@
+#include "render_thread.h"
+
+#include <QEventLoop>
+#include <QMetaObject>
+
+namespace zef {
+
+std::unique_ptr<TMyThread> RenderThread;
+
+namespace {
+
+constexpr unsigned long kHiddenPauseMs = 50;
+
+}  // namespace
+
+TMyThread::TMyThread(QObject* receiver, FrameRequest requestFrame)
+    : receiver_(receiver), requestFrame_(std::move(requestFrame))
+{
+}
+
+void TMyThread::run()
+{
+    while (!isInterruptionRequested()) {
+        bool drawn = false;
+        QMetaObject::invokeMethod(
+            receiver_, [this] { return requestFrame_(); }, Qt::BlockingQueuedConnection, &drawn);
+        if (!drawn) {
+            msleep(kHiddenPauseMs);
+        }
+    }
+}
+
+void StartRenderThread(QObject* receiver, FrameRequest requestFrame)
+{
+    RenderThread = std::make_unique<TMyThread>(receiver, std::move(requestFrame));
+    RenderThread->start(QThread::IdlePriority);
+}
+
+void StopRenderThread()
+{
+    if (!RenderThread) {
+        return;
+    }
+    // A plain wait() would deadlock: the thread may be blocked in a frame
+    // request that only this thread can serve. So wait in an event loop that
+    // serves it. The loop is connected before the flag is set, so the end of
+    // the thread cannot slip in unnoticed; user input waits until afterwards.
+    QEventLoop loop;
+    QObject::connect(RenderThread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    RenderThread->requestInterruption();
+    if (RenderThread->isRunning()) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    RenderThread->wait();
+    RenderThread.reset();
+}
+
+}  // namespace zef

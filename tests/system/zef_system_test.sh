@@ -1,0 +1,102 @@
+#!/bin/sh
+# System test of the real zef window under Xvfb, driven by real key presses
+# (xdotool) and real close requests (zef_close_request).
+# Usage: zef_system_test.sh ZEF CLOSE_REQUEST [SCREENSHOT.png]
+set -eu
+
+zef=$1
+close_request=$2
+screenshot=${3:-}
+
+if [ -z "${ZEF_INSIDE_XVFB:-}" ]; then
+    for tool in xvfb-run xdotool; do
+        if ! command -v "$tool" >/dev/null 2>&1; then
+            echo "SKIP: $tool is not installed"
+            exit 77
+        fi
+    done
+    ZEF_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" sh "$0" "$@"
+fi
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# Sends a close request to window $1 until the condition $2 holds. Under Xvfb
+# a client message now and then goes unseen, so it is sent up to three times.
+request_close_until() {
+    for attempt in 1 2 3; do
+        "$close_request" "$1"
+        if wait_for "$2"; then
+            return 0
+        fi
+        echo "note: close request $attempt to window $1 went unanswered"
+    done
+    return 1
+}
+
+# Waits up to five seconds for a shell condition.
+wait_for() {
+    tries=0
+    until eval "$1"; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 50 ] || return 1
+        sleep 0.1
+    done
+}
+
+# The settings file lives beside the executable, so the program runs from a
+# copy in the temporary folder, never from the build tree.
+root=$(mktemp -d)
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$root"' EXIT
+mkdir "$root/bin" "$root/work"
+cp "$zef" "$root/bin/zef"
+cd "$root/work"
+
+"$root/bin/zef" &
+pid=$!
+
+wait_for 'window=$(xdotool search --onlyvisible --name "^ZeF v\.3" 2>/dev/null | head -n 1); [ -n "$window" ]' ||
+    fail "no window titled 'ZeF v.3 ...' appeared"
+title=$(xdotool getwindowname "$window")
+echo "window $window: $title"
+
+[ -f rekrut.txt ] && [ -f arm.txt ] || fail "the data files were not created"
+[ ! -s rekrut.txt ] && [ ! -s arm.txt ] || fail "the data files are not empty"
+
+# Three refreshes: two with F5 in the plan editor, one after typing a line.
+xdotool key --window "$window" F5
+xdotool key --window "$window" F5
+xdotool type --window "$window" "1 10"
+xdotool key --window "$window" F5
+wait_for 'grep -q "1 10" rekrut.txt' || fail "F5 did not save the typed plan line"
+
+if [ -n "$screenshot" ]; then
+    sleep 0.3
+    import -window "$window" "$screenshot" || echo "note: no screenshot taken"
+fi
+
+# Locked, the window refuses a close request and explains it in a message box.
+xdotool key ctrl+alt+shift+m
+sleep 0.3
+box=
+request_close_until "$window" \
+    'box=$(xdotool search --onlyvisible --name "^q71_brouzdac$" 2>/dev/null | head -n 1); [ -n "$box" ]' ||
+    fail "the locked window showed no refusal"
+kill -0 "$pid" 2>/dev/null || fail "the locked window closed"
+request_close_until "$box" '! xdotool search --onlyvisible --name "^q71_brouzdac$" >/dev/null 2>&1' ||
+    fail "the message stayed open"
+kill -0 "$pid" 2>/dev/null || fail "the locked window closed"
+
+# Unlocked, it closes and writes the settings beside the executable.
+xdotool key ctrl+alt+shift+m
+sleep 0.3
+request_close_until "$window" '! kill -0 "$pid" 2>/dev/null' || fail "the unlocked window did not close"
+wait "$pid" || fail "zef exited with status $?"
+
+ini="$root/bin/zeF.ini"
+[ -f "$ini" ] || fail "zeF.ini was not written"
+tr -d '\r' <"$ini" | grep -qx "spusteni=1" || fail "spusteni is not 1: $(cat "$ini")"
+tr -d '\r' <"$ini" | grep -qx "navrhArmady=3" || fail "navrhArmady does not count the 3 refreshes: $(cat "$ini")"
+echo "PASS"

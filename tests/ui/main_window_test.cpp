@@ -1,0 +1,409 @@
+#include "gui_test_main.h"
+#include "modal_answer.h"
+#include "plan_reset.h"
+#include "planning_state.h"
+#include "webU.h"
+#include "windows1250_codec.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QtTest>
+
+using zef::TForm1;
+using zef::test::ModalAnswer;
+
+namespace {
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString ExpectedView() { return zef::DecodeWindows1250(zef::reportText) + u'\n'; }
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void startsInEmptyFolder();
+    void refreshAppendsOneReport_data();
+    void refreshAppendsOneReport();
+    void f5ElsewhereDoesNothing_data();
+    void f5ElsewhereDoesNothing();
+    void refreshWritesEditorBytes_data();
+    void refreshWritesEditorBytes();
+    void everyByteSurvivesTheEditor();
+    void unencodableCharacterStopsRefresh();
+    void unwritablePlanFileKeepsView();
+    void engineErrorShowsMessage();
+    void reset_data();
+    void reset();
+    void hotKeyTogglesLock();
+    void lockedWindowRefusesClose();
+    void settingsAcrossStarts_data();
+    void settingsAcrossStarts();
+    void unwritableSettingsFolderShowsMessage();
+    void viewStaysEqualToFullReload();
+    void longRunCanBeCancelled();
+
+private:
+    std::unique_ptr<TForm1> start();
+
+    std::unique_ptr<QTemporaryDir> work_;
+    std::unique_ptr<QTemporaryDir> settings_;
+    QString previousDirectory_;
+};
+
+void MainWindowTest::init()
+{
+    work_ = std::make_unique<QTemporaryDir>();
+    settings_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(work_->isValid() && settings_->isValid());
+    previousDirectory_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work_->path()));
+}
+
+void MainWindowTest::cleanup()
+{
+    QDir::setCurrent(previousDirectory_);
+    work_.reset();
+    settings_.reset();
+}
+
+std::unique_ptr<TForm1> MainWindowTest::start() { return std::make_unique<TForm1>(settings_->path()); }
+
+void MainWindowTest::startsInEmptyFolder()
+{
+    const std::size_t before = zef::reportText.size();
+    auto window = start();
+    QVERIFY(QFileInfo::exists(QStringLiteral("rekrut.txt")));
+    QVERIFY(QFileInfo::exists(QStringLiteral("arm.txt")));
+    QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray());
+    const QByteArray emptyPlanReport = ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/tests/golden/empty-folder/expected.txt"));
+    QVERIFY(!emptyPlanReport.isEmpty());
+    QCOMPARE(QByteArray::fromStdString(zef::reportText.substr(before)), emptyPlanReport);
+    QCOMPARE(window->Memo3->toPlainText(), ExpectedView());
+    QVERIFY(window->windowTitle().startsWith(QStringLiteral("ZeF v.3")));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("q71_brouzdac"));
+    QVERIFY(window->GroupBox3->isVisibleTo(window.get()));
+    QCOMPARE(zef::Form1, window.get());
+}
+
+void MainWindowTest::refreshAppendsOneReport_data()
+{
+    QTest::addColumn<bool>("byButton");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("button") << true << Qt::KeyboardModifiers();
+    QTest::newRow("F5") << false << Qt::KeyboardModifiers();
+    QTest::newRow("Shift+F5") << false << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Ctrl+F5") << false << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Alt+F5") << false << Qt::KeyboardModifiers(Qt::AltModifier);
+}
+
+void MainWindowTest::refreshAppendsOneReport()
+{
+    QFETCH(bool, byButton);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    const std::size_t earlier = zef::reportText.size();
+    auto window = start();
+    const std::string startReport = zef::reportText;
+    // Every refresh of the unchanged empty plan appends the start-up report again.
+    const std::string emptyPlanReport = startReport.substr(earlier);
+    const std::int32_t designs = window->DesignCount;
+    for (int i = 0; i < 2; ++i) {
+        if (byButton) {
+            QTest::mouseClick(window->Button3, Qt::LeftButton);
+        } else {
+            QTest::keyClick(window->Memo4, Qt::Key_F5, modifiers);
+        }
+    }
+    QCOMPARE(zef::reportText, startReport + emptyPlanReport + emptyPlanReport);
+    QCOMPARE(window->Memo3->toPlainText(), ExpectedView());
+    QCOMPARE(window->DesignCount, designs + 2);
+}
+
+void MainWindowTest::f5ElsewhereDoesNothing_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("report view") << QStringLiteral("Memo3");
+    QTest::newRow("refresh button") << QStringLiteral("Button3");
+    QTest::newRow("reset button") << QStringLiteral("Button6");
+}
+
+void MainWindowTest::f5ElsewhereDoesNothing()
+{
+    QFETCH(QString, target);
+    auto window = start();
+    QWidget* widget = target == u"Memo3" ? static_cast<QWidget*>(window->Memo3)
+                      : target == u"Button3" ? static_cast<QWidget*>(window->Button3)
+                                             : static_cast<QWidget*>(window->Button6);
+    const std::string before = zef::reportText;
+    QTest::keyClick(widget, Qt::Key_F5);
+    QCOMPARE(zef::reportText, before);
+}
+
+void MainWindowTest::refreshWritesEditorBytes_data()
+{
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("no break at the end") << QStringLiteral("1 2\n3 4") << QByteArray("1 2\r\n3 4");
+    QTest::newRow("break at the end") << QStringLiteral("1 2\n") << QByteArray("1 2\r\n");
+    QTest::newRow("Czech text") << QStringLiteral("; pěchota\n1 2") << QByteArray("; p\xec" "chota\r\n1 2");
+    QTest::newRow("no-break space") << QStringLiteral("a\u00a0b") << QByteArray("a\xa0" "b");
+}
+
+void MainWindowTest::refreshWritesEditorBytes()
+{
+    QFETCH(QString, editor);
+    QFETCH(QByteArray, file);
+    auto window = start();
+    window->Memo4->setPlainText(editor);
+    window->Button3Click();
+    QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), file);
+}
+
+void MainWindowTest::everyByteSurvivesTheEditor()
+{
+    QByteArray bytes;
+    int inLine = 0;
+    for (int b = 0; b < 256; ++b) {
+        if (b == '\r' || b == '\n') {
+            continue;
+        }
+        bytes.append(char(b));
+        if (++inLine % 16 == 0) {
+            bytes.append("\r\n");
+        }
+    }
+    WriteAll(QStringLiteral("rekrut.txt"), bytes);
+    auto window = start();
+    window->Button3Click();
+    QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")).toHex(' '), bytes.toHex(' '));
+}
+
+void MainWindowTest::unencodableCharacterStopsRefresh()
+{
+    WriteAll(QStringLiteral("rekrut.txt"), "1 10\r\n");
+    auto window = start();
+    const std::string before = zef::reportText;
+    const QString view = window->Memo3->toPlainText();
+    const QString editor = QStringLiteral("1 10\n2 20 → x");
+    window->Memo4->setPlainText(editor);
+    ModalAnswer answer;
+    window->Button3Click();
+    QCOMPARE(answer.texts().size(), 1);
+    QVERIFY2(answer.texts().at(0).contains(QStringLiteral("„→“")), qPrintable(answer.texts().at(0)));
+    QVERIFY(answer.texts().at(0).contains(QStringLiteral("řádku 2")));
+    QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray("1 10\r\n"));
+    QCOMPARE(zef::reportText, before);
+    QCOMPARE(window->Memo3->toPlainText(), view);
+    QCOMPARE(window->Memo4->toPlainText(), editor);
+}
+
+void MainWindowTest::unwritablePlanFileKeepsView()
+{
+    auto window = start();
+    // A folder in the file's place cannot be replaced by a file, even by root.
+    QVERIFY(QFile::remove(QStringLiteral("rekrut.txt")));
+    QVERIFY(QDir().mkdir(QStringLiteral("rekrut.txt")));
+    const std::string before = zef::reportText;
+    const QString view = window->Memo3->toPlainText();
+    ModalAnswer answer;
+    window->Button3Click();
+    QCOMPARE(answer.texts().size(), 1);
+    QVERIFY2(answer.texts().at(0).contains(QStringLiteral("rekrut.txt")), qPrintable(answer.texts().at(0)));
+    QCOMPARE(zef::reportText, before);
+    QCOMPARE(window->Memo3->toPlainText(), view);
+}
+
+void MainWindowTest::engineErrorShowsMessage()
+{
+    auto window = start();
+    QVERIFY(QFile::remove(QStringLiteral("arm.txt")));
+    QVERIFY(QDir().mkdir(QStringLiteral("arm.txt")));
+    const std::string before = zef::reportText;
+    const QString view = window->Memo3->toPlainText();
+    ModalAnswer answer;
+    window->Button3Click();
+    QCOMPARE(answer.texts().size(), 1);
+    QVERIFY2(answer.texts().at(0).contains(QStringLiteral("arm.txt")), qPrintable(answer.texts().at(0)));
+    QCOMPARE(zef::reportText, before);
+    QCOMPARE(window->Memo3->toPlainText(), view);
+}
+
+void MainWindowTest::reset_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QString>("editor");
+    QTest::addColumn<QString>("after");
+    const QString plan = QStringLiteral("  @zl 5\nabc\n\n   \n x");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << plan << zef::DefaultDirectives + QStringLiteral("abc\n\n \nx\n");
+    QTest::newRow("no") << int(QMessageBox::No) << plan << plan;
+    QTest::newRow("yes on empty editor") << int(QMessageBox::Yes) << QString() << zef::DefaultDirectives + u'\n';
+}
+
+void MainWindowTest::reset()
+{
+    QFETCH(int, button);
+    QFETCH(QString, editor);
+    QFETCH(QString, after);
+    auto window = start();
+    window->Memo4->setPlainText(editor);
+    const std::string report = zef::reportText;
+    ModalAnswer answer{QMessageBox::StandardButton(button)};
+    QTest::mouseClick(window->Button6, Qt::LeftButton);
+    QCOMPARE(answer.texts(), QStringList{QStringLiteral("Opravdu resetovat nastavení?")});
+    QCOMPARE(answer.titles(), QStringList{QStringLiteral("ZeF")});
+    QCOMPARE(window->Memo4->toPlainText(), after);
+    QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray());
+    QCOMPARE(zef::reportText, report);
+}
+
+void MainWindowTest::hotKeyTogglesLock()
+{
+    auto window = start();
+    QVERIFY(window->isEnabled());
+    window->WMHotKey(window->HotKeyAtom + 1);
+    QVERIFY(window->isEnabled());
+    window->WMHotKey(window->HotKeyAtom);
+    QVERIFY(!window->isEnabled());
+    window->WMHotKey(window->HotKeyAtom);
+    QVERIFY(window->isEnabled());
+}
+
+void MainWindowTest::lockedWindowRefusesClose()
+{
+    auto window = start();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    window->WMHotKey(window->HotKeyAtom);
+    {
+        ModalAnswer answer;
+        QVERIFY(!window->close());
+        QCOMPARE(answer.texts(), QStringList{QStringLiteral("pls\nNEVYPÍNAT\ndík r")});
+        QCOMPARE(answer.titles(), QStringList{QStringLiteral("q71_brouzdac")});
+        QVERIFY(window->isVisible());
+    }
+    window->WMHotKey(window->HotKeyAtom);
+    ModalAnswer answer;
+    QVERIFY(window->close());
+    QVERIFY(answer.texts().isEmpty());
+}
+
+void MainWindowTest::settingsAcrossStarts_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<int>("refreshes");
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("first start") << QByteArray() << 2 << QPoint(100, 100)
+                                 << QByteArray("[FormOptions]\r\nintro=1\r\nleft=100\r\ntop=100\r\n\r\n[Statistika]\r\n"
+                                               "spusteni=1\r\nnavrhArmady=2\r\nnarekrutovani=0\r\n");
+    QTest::newRow("later start without refresh")
+        << QByteArray("[FormOptions]\r\nintro=0\r\nleft=30\r\ntop=40\r\n[Statistika]\r\nspusteni=4\r\n"
+                      "navrhArmady=9\r\nnarekrutovani=3\r\n")
+        << 0 << QPoint(30, 40)
+        << QByteArray("[FormOptions]\r\nintro=0\r\nleft=30\r\ntop=40\r\n[Statistika]\r\nspusteni=5\r\n"
+                      "navrhArmady=9\r\nnarekrutovani=3\r\n");
+    QTest::newRow("other spellings and hexadecimal")
+        << QByteArray("[FormOptions]\r\nLeft=0x64\r\nTop=$32\r\n[statistika]\r\nspusteni=1\r\n") << 1
+        << QPoint(100, 50)
+        << QByteArray("[FormOptions]\r\nLeft=100\r\nTop=50\r\nintro=1\r\n[statistika]\r\nspusteni=2\r\n"
+                      "navrhArmady=1\r\nnarekrutovani=0\r\n");
+}
+
+void MainWindowTest::settingsAcrossStarts()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(int, refreshes);
+    QFETCH(QPoint, position);
+    QFETCH(QByteArray, after);
+    const QString ini = settings_->filePath(QStringLiteral("zeF.ini"));
+    if (!before.isEmpty()) {
+        WriteAll(ini, before);
+    }
+    auto window = start();
+    QCOMPARE(window->pos(), position);
+    for (int i = 0; i < refreshes; ++i) {
+        window->Button3Click();
+    }
+    window.reset();
+    QCOMPARE(ReadAll(ini), after);
+}
+
+void MainWindowTest::unwritableSettingsFolderShowsMessage()
+{
+    const QString missing = settings_->filePath(QStringLiteral("missing"));
+    auto window = std::make_unique<TForm1>(missing);
+    ModalAnswer answer;
+    window.reset();
+    QCOMPARE(answer.texts(), QStringList{QStringLiteral("Unable to write to ") + missing + QStringLiteral("/zeF.ini")});
+}
+
+void MainWindowTest::viewStaysEqualToFullReload()
+{
+    WriteAll(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 1 5\r\n");
+    WriteAll(QStringLiteral("rekrut.txt"), "1 100\r\n");
+    auto window = start();
+    for (int i = 0; i < 20; ++i) {
+        window->Button3Click();
+    }
+    QCOMPARE(window->Memo3->toPlainText(), ExpectedView());
+    // After the user types into the view, a refresh puts the report back whole.
+    QTest::keyClicks(window->Memo3, QStringLiteral("xyz"));
+    window->Button3Click();
+    QCOMPARE(window->Memo3->toPlainText(), ExpectedView());
+}
+
+void MainWindowTest::longRunCanBeCancelled()
+{
+    WriteAll(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 1 1\r\n");
+    auto window = start();
+    window->show();
+    const std::string before = zef::reportText;
+    const QString view = window->Memo3->toPlainText();
+    const std::int32_t designs = window->DesignCount;
+    // About a billion turns: far longer than the test waits.
+    window->Memo4->setPlainText(QStringLiteral("@zl 1\n1 400000000\n"));
+
+    bool sawDialog = false;
+    std::int32_t designsDuringRun = -1;
+    QTimer watcher;
+    connect(&watcher, &QTimer::timeout, this, [&] {
+        auto* dialog = window->findChild<QProgressDialog*>();
+        if (dialog && dialog->isVisible() && !sawDialog) {
+            sawDialog = true;
+            window->Button3Click();  // must not start a second run
+            designsDuringRun = window->DesignCount;
+            dialog->cancel();
+        }
+    });
+    watcher.start(20);
+    QElapsedTimer clock;
+    clock.start();
+    window->Button3Click();
+    QVERIFY(sawDialog);
+    QVERIFY2(clock.elapsed() < 10000, "the cancel did not stop the run");
+    QCOMPARE(designsDuringRun, designs + 1);
+    QCOMPARE(zef::reportText, before);
+    QCOMPARE(window->Memo3->toPlainText(), view);
+}
+
+ZEF_GUI_TEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

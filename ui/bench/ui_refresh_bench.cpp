@@ -1,0 +1,94 @@
+// One refresh of the window with an empty accumulated report and after many
+// earlier refreshes, and the time to a shown window next to a bare QWidget.
+// Run it on a display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+#include "planning_state.h"
+#include "webU.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// A working folder with a small plan, so every refresh appends a real report.
+class BenchFolder {
+public:
+    BenchFolder() : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(work_.path());
+        Write(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 1 5\r\nLuk 200 0 1 2 0 0 3 4\r\n");
+        Write(QStringLiteral("rekrut.txt"), "1 100\r\n2 300\r\n");
+    }
+    ~BenchFolder() { QDir::setCurrent(previous_); }
+    QString settings() const { return settings_.path(); }
+
+private:
+    static void Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(name);
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(bytes);
+        }
+    }
+
+    QString previous_;
+    QTemporaryDir work_;
+    QTemporaryDir settings_;
+};
+
+void BM_Refresh(benchmark::State& state)
+{
+    BenchFolder folder;
+    zef::reportText.clear();
+    zef::TForm1 window(folder.settings());
+    window.show();
+    for (std::int64_t i = 0; i < state.range(0); ++i) {
+        window.Button3Click();
+    }
+    for (auto _ : state) {
+        window.Button3Click();
+    }
+    state.counters["reportBytes"] = double(zef::reportText.size());
+}
+BENCHMARK(BM_Refresh)->Arg(0)->Arg(10000)->Iterations(300)->Unit(benchmark::kMicrosecond);
+
+void BM_StartWindow(benchmark::State& state)
+{
+    BenchFolder folder;
+    for (auto _ : state) {
+        // A program starts with an empty report.
+        state.PauseTiming();
+        zef::reportText.clear();
+        state.ResumeTiming();
+        zef::TForm1 window(folder.settings());
+        window.show();
+        benchmark::DoNotOptimize(QTest::qWaitForWindowExposed(&window));
+    }
+}
+BENCHMARK(BM_StartWindow)->Iterations(50)->Unit(benchmark::kMillisecond);
+
+void BM_StartMinimalWindow(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QWidget window;
+        window.resize(571, 351);
+        window.show();
+        benchmark::DoNotOptimize(QTest::qWaitForWindowExposed(&window));
+    }
+}
+BENCHMARK(BM_StartMinimalWindow)->Iterations(50)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,39 @@
+// One planning run from the window: the engine runs on the user-interface
+// thread, and a run that lasts longer than a moment shows a progress dialog
+// with Cancel while the window keeps repainting.
+#pragma once
+
+#include <QString>
+
+#include <chrono>
+
+class QWidget;
+
+namespace zef {
+
+enum class PlanRunResult { Completed, Cancelled, Failed };
+
+struct PlanRunOutcome {
+    PlanRunResult result = PlanRunResult::Completed;
+    QString error;  // for Failed: the file and the reason
+};
+
+class PlanRunner {
+public:
+    explicit PlanRunner(QWidget* window);
+
+    // Runs the engine once; reportText grows only for a completed run.
+    PlanRunOutcome run();
+
+    // True while a run is in progress, so that no second run starts meanwhile.
+    bool running() const { return running_; }
+
+    void setProgressDelay(std::chrono::milliseconds delay) { progressDelay_ = delay; }
+
+private:
+    QWidget* window_;
+    bool running_ = false;
+    std::chrono::milliseconds progressDelay_{500};
+};
+
+}  // namespace zef

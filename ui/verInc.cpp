@@ -1,0 +1,73 @@
+#include "verInc.h"
+
+#include "ini_file.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace zef {
+
+std::int32_t SplitTrailingNumber(QString& text)
+{
+    qsizetype start = text.size();
+    while (start > 0 && text.at(start - 1).isDigit() && text.at(start - 1).unicode() < 128) {
+        --start;
+    }
+    bool ok = false;
+    const std::int32_t number = text.mid(start).toInt(&ok);
+    if (!ok) {
+        return 0;
+    }
+    text.truncate(start);
+    return number;
+}
+
+QString ProjectOptionsPath(const QString& executablePath)
+{
+    return executablePath.chopped(std::min<qsizetype>(4, executablePath.size())) + QStringLiteral(".dof");
+}
+
+void StampProjectOptions(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        return;
+    }
+    IniFile dof(path);
+    const std::int32_t build = dof.readInteger("Version Info", "Build", 0);
+    QString product = QString::fromLatin1(dof.readString("Version Info Keys", "ProductVersion", "0"));
+    QString file = QString::fromLatin1(dof.readString("Version Info Keys", "FileVersion", "0"));
+    QString compilation = QString::fromLatin1(dof.readString("Version Info Keys", "Kompilace", "0"));
+
+    const std::int32_t productNumber = SplitTrailingNumber(product);
+    const std::int32_t fileNumber = SplitTrailingNumber(file);
+    const std::int32_t compilationNumber = SplitTrailingNumber(compilation);
+    // Widened so that a number at the 32-bit limit still advances.
+    const qint64 n = std::max({build, productNumber, fileNumber, compilationNumber});
+    const QString next = QString::number(n + 1);
+
+    try {
+        dof.writeString("Version Info", "Build", QByteArray::number(n + 1));
+        dof.writeString("Version Info Keys", "ProductVersion", (product + next).toLatin1());
+        dof.writeString("Version Info Keys", "FileVersion", (file + QString::number(n)).toLatin1());
+        dof.writeString("Version Info Keys", "Kompilace", (compilation + next).toLatin1());
+        dof.writeBool("Version Info", "Kompilace", true);
+        dof.writeBool("Version Info", "AutoIncBuild", true);
+    } catch (const IniWriteError&) {
+        // A read-only options file only means this build is not counted.
+    }
+}
+
+void StampBuild()
+{
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (error) {
+        return;
+    }
+    StampProjectOptions(ProjectOptionsPath(QString::fromStdString(executable.string())));
+}
+
+}  // namespace zef

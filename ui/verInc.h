@@ -1,0 +1,29 @@
+// The build stamp: run from the folder it was built in, the program advances
+// the build number in the project options file kept there. Elsewhere that file
+// is missing and nothing happens.
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace zef {
+
+// Cuts the decimal digits off the end of `text` and returns them as a number;
+// `text` keeps the prefix. A text without trailing digits, or with more than
+// fit a 32-bit signed integer, has no number: it gives 0 and stays whole.
+std::int32_t SplitTrailingNumber(QString& text);
+
+// The project options file of an executable: its full path with the last four
+// characters (normally an extension) replaced by ".dof".
+QString ProjectOptionsPath(const QString& executablePath);
+
+// Advances the numbers in the project options file at `path`, if it exists.
+// A write that fails ends the stamp quietly: it serves only the build folder.
+void StampProjectOptions(const QString& path);
+
+// Stamps the project options file of the running executable. Runs before the
+// application object exists, so it finds the executable without Qt's help.
+void StampBuild();
+
+}  // namespace zef

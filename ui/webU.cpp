@@ -1,0 +1,246 @@
+#include "webU.h"
+
+#include "ini_file.h"
+#include "plan_reset.h"
+#include "planning_state.h"
+#include "report_view.h"
+#include "session_guard.h"
+#include "settings.h"
+#include "text_file.h"
+#include "windows1250_codec.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextDocument>
+
+namespace zef {
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+const QString kPlanFile = QStringLiteral("rekrut.txt");
+// Created in this order when missing.
+const QStringList DataFiles = {kPlanFile, QStringLiteral("arm.txt")};
+
+const QString kCaption = QStringLiteral("ZeF v.3 – autor: q71, q71@example.org, https://zef.example.org");
+const QString kApplicationTitle = QStringLiteral("q71_brouzdac");
+const char* const kHotKeyAtomName = "KlavZkrZeF";
+constexpr std::uint32_t kKeysymM = 0x6d;
+
+// The editor's text with '\n' line breaks. The raw text keeps no-break spaces,
+// which the plain text would turn into ordinary spaces.
+QString EditorText(const QPlainTextEdit& editor)
+{
+    QString text = editor.document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
+}  // namespace
+
+TForm1::TForm1(const QString& settingsDirectory, QWidget* parent)
+    : QWidget(parent), settingsDirectory_(settingsDirectory), planRunner_(this)
+{
+    Form1 = this;
+    BuildLayout();
+    reportView_ = new ReportView(Memo3);
+    sessionGuard_ = new SessionGuard([this] { return !isEnabled(); }, [this] { ShowLockedMessage(); }, this);
+    connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
+    connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(&hotKey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
+    Memo4->installEventFilter(this);
+    FormCreate();
+}
+
+TForm1::~TForm1()
+{
+    FormDestroy();
+    Form1 = nullptr;
+}
+
+// The order matters: the start-up refresh runs before the settings are read,
+// so it does not count, and the intro decision needs the restored switch.
+void TForm1::FormCreate()
+{
+    for (const QString& name : DataFiles) {
+        if (const std::optional<QString> error = CreateIfMissing(name)) {
+            ShowError(*error);
+        }
+    }
+    setWindowTitle(kCaption);
+    QGuiApplication::setApplicationDisplayName(kApplicationTitle);
+    LoadPlanEditor();
+    Button3Click();
+    HotKeyAtom = GlobalHotKey::AddAtom(kHotKeyAtomName);
+    hotKey_.registerKey(HotKeyAtom, kControlMask | kAltMask | kShiftMask, kKeysymM);
+    ApplySettings();
+    // The intro is not part of this build: a ticked switch starts the
+    // calculator at once, and the switch itself is still kept.
+    viditelnost(true);
+    setWindowOpacity(1.0);
+}
+
+void TForm1::FormDestroy()
+{
+    // While GroupBox3 is hidden the intro would be torn down here.
+    hotKey_.unregisterKey();
+    StoreSettings();
+}
+
+void TForm1::LoadPlanEditor()
+{
+    const FileRead plan = ReadWholeFile(kPlanFile);
+    if (plan.error) {
+        ShowError(*plan.error);
+        return;
+    }
+    Memo4->setPlainText(DecodeWindows1250(plan.bytes));
+}
+
+void TForm1::ApplySettings()
+{
+    SettingsIni = std::make_unique<IniFile>(QDir(settingsDirectory_).filePath(QString::fromLatin1(kSettingsFileName)));
+    const StoredSettings stored = ReadSettings(*SettingsIni);
+    move(stored.left, stored.top);
+    StartCount = stored.starts + 1;
+    DesignCount = stored.designs;
+    RecruitCount = stored.recruitments;
+    chbIntro->setChecked(stored.intro);
+}
+
+void TForm1::StoreSettings()
+{
+    if (!SettingsIni) {
+        return;
+    }
+    const StoredSettings current{x(), y(), StartCount, DesignCount, RecruitCount, chbIntro->isChecked()};
+    try {
+        WriteSettings(*SettingsIni, current);
+    } catch (const IniWriteError& error) {
+        // The window is going away, so the message has no owner.
+        QMessageBox::critical(nullptr, kApplicationTitle, QString::fromLocal8Bit(error.what()));
+    }
+    SettingsIni.reset();
+}
+
+void TForm1::viditelnost(bool value)
+{
+    GroupBox3->setVisible(value);
+    if (value) {
+        Memo4->setFocus();
+    }
+}
+
+void TForm1::Button3Click()
+{
+    if (planRunner_.running()) {
+        return;
+    }
+    ++DesignCount;
+    const Windows1250Text plan = EncodeWindows1250(EditorText(*Memo4));
+    if (plan.failure) {
+        const UnencodableCharacter& bad = *plan.failure;
+        ShowError(QStringLiteral("Znak „%1“ (U+%2) na řádku %3 nejde uložit do %4 v kódování Windows-1250. "
+                                 "Nic se neuložilo ani nepřepočítalo.")
+                      .arg(bad.character)
+                      .arg(bad.character.isEmpty() ? 0u : bad.character.toUcs4().value(0), 4, 16, QChar(u'0'))
+                      .arg(bad.line)
+                      .arg(kPlanFile));
+        return;
+    }
+    if (const std::optional<QString> error = ReplaceFile(kPlanFile, plan.bytes)) {
+        ShowError(*error);
+        return;
+    }
+    const PlanRunOutcome outcome = planRunner_.run();
+    if (outcome.result == PlanRunResult::Failed) {
+        ShowError(outcome.error);
+    }
+    if (outcome.result != PlanRunResult::Completed) {
+        return;
+    }
+    reportView_->show(reportText);
+}
+
+void TForm1::Button6Click()
+{
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(nullptr, QStringLiteral("ZeF"), QStringLiteral("Opravdu resetovat nastavení?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    if (answer != QMessageBox::Yes) {
+        return;
+    }
+    Memo4->setPlainText(ResetDirectives(EditorText(*Memo4)));
+}
+
+void TForm1::Memo4KeyDown(const QKeyEvent& event)
+{
+    if (event.key() == Qt::Key_F5) {
+        Button3Click();
+    }
+}
+
+void TForm1::WMHotKey(std::uint32_t id)
+{
+    if (id == HotKeyAtom) {
+        setEnabled(!isEnabled());
+    }
+}
+
+bool TForm1::FormCloseQuery()
+{
+    if (isEnabled()) {
+        return true;
+    }
+    ShowLockedMessage();
+    return false;
+}
+
+void TForm1::ShowLockedMessage()
+{
+    // No owner: a dialog owned by the disabled window would be disabled too.
+    QMessageBox message(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                        QStringLiteral("pls\nNEVYPÍNAT\ndík r"), QMessageBox::Ok);
+    message.exec();
+}
+
+void TForm1::ShowError(const QString& text)
+{
+    QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), text);
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // A close during a planning run waits for the run; Cancel is at hand.
+    if (planRunner_.running() || !FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void TForm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // With no window manager keys reach a window only once it is activated.
+    activateWindow();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Memo4 && event->type() == QEvent::KeyPress) {
+        Memo4KeyDown(*static_cast<QKeyEvent*>(event));
+    }
+    // The key goes on to the editor unchanged.
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace zef

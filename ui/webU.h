@@ -1,0 +1,91 @@
+// The main window: the plan editor, the report view and their commands, the
+// hot-key lock, the close guard and the settings file.
+//
+// Data flow of a refresh: editor text -> Windows-1250 bytes -> rekrut.txt ->
+// RunPlan (engine) -> reportText -> report view.
+#pragma once
+
+#include "global_hot_key.h"
+#include "plan_runner.h"
+
+#include <QWidget>
+
+#include <cstdint>
+#include <memory>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace zef {
+
+class IniFile;
+class ReportView;
+class SessionGuard;
+
+class TForm1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // `settingsDirectory` holds "zeF.ini": the executable's folder in the program.
+    explicit TForm1(const QString& settingsDirectory, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // Controls, named as in the window's layout.
+    QLabel* Image1;
+    QGroupBox* GroupBox3;
+    QPushButton* Button6;
+    QPushButton* Button3;
+    QCheckBox* chbIntro;
+    QPlainTextEdit* Memo4;
+    QPlainTextEdit* Memo3;
+
+    // The lock: the identifier under which the hot key is registered.
+    std::uint32_t HotKeyAtom = 0;
+
+    // Settings and statistics, from the end of creation to destruction.
+    std::unique_ptr<IniFile> SettingsIni;
+    std::int32_t StartCount = 0;
+    std::int32_t DesignCount = 0;
+    std::int32_t RecruitCount = 0;
+
+    // The intro's GL surface (GLContext and its operations) joins here.
+
+    // Shows the calculator when `value` is true.
+    void viditelnost(bool value);
+
+    void Button3Click();
+    void Button6Click();
+    void WMHotKey(std::uint32_t id);
+    // Whether the window may close now; explains the refusal when locked.
+    bool FormCloseQuery();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildLayout();
+    void FormCreate();
+    void FormDestroy();
+    void Memo4KeyDown(const QKeyEvent& event);
+    void LoadPlanEditor();
+    void ApplySettings();
+    void StoreSettings();
+    void ShowLockedMessage();
+    void ShowError(const QString& text);
+
+    QString settingsDirectory_;
+    PlanRunner planRunner_;
+    GlobalHotKey hotKey_;
+    ReportView* reportView_ = nullptr;
+    SessionGuard* sessionGuard_ = nullptr;
+};
+
+// The one main window, set while it exists.
+extern TForm1* Form1;
+
+}  // namespace zef
