@@ -10,8 +10,13 @@ GLEntryPoints gl{};
 
 namespace {
 
+constexpr const char* kGLLibraryName = "libGL.so.1";
+constexpr const char* kGLULibraryName = "libGLU.so.1";
+
 void* glLibrary = nullptr;
 void* gluLibrary = nullptr;
+const char* glLibraryName = kGLLibraryName;
+const char* gluLibraryName = kGLULibraryName;
 
 // POSIX guarantees that a data pointer from dlsym converts to a function
 // pointer of the right type.
@@ -57,7 +62,13 @@ void Release(void*& library)
 
 }  // namespace
 
-bool LoadGLLibraries() { return LoadGLLibraries("libGL.so.1", "libGLU.so.1"); }
+bool LoadGLLibraries() { return LoadGLLibraries(glLibraryName, gluLibraryName); }
+
+void SetGLLibraryNames(const char* glName, const char* gluName)
+{
+    glLibraryName = glName != nullptr ? glName : kGLLibraryName;
+    gluLibraryName = gluName != nullptr ? gluName : kGLULibraryName;
+}
 
 bool LoadGLLibraries(const char* glName, const char* gluName)
 {

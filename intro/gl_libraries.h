@@ -14,6 +14,11 @@ bool LoadGLLibraries();
 // The same with other library names, so that a failing load can be tested.
 bool LoadGLLibraries(const char* glLibrary, const char* gluLibrary);
 
+// Replaces the names that LoadGLLibraries() loads, so that a test can see
+// the window start without the intro when a library is missing; nullptr
+// restores libGL.so.1 and libGLU.so.1. The names must outlive their use.
+void SetGLLibraryNames(const char* glLibrary, const char* gluLibrary);
+
 // Releases both libraries and clears every entry point, so that nothing can
 // call into a library that is gone.
 void UnloadGLLibraries();

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake make
+  g++ cmake make pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev libxcb1-dev libgl1 libglu1-mesa libgl1-mesa-dri
   xvfb xauth xdotool x11-utils imagemagick

@@ -1,7 +1,16 @@
 #!/usr/bin/env bash
-# Quick start: installs what is missing, builds, and runs the example plan.
+# Quick start: installs what is missing, builds, and starts ZeF in a working
+# folder (default ~/ZeF) that gets the example files if it has none of its own.
 set -euo pipefail
-cd "$(dirname "$0")/.."
+repo="$(cd "$(dirname "$0")/.." && pwd)"
+folder="${1:-$HOME/ZeF}"
+cd "$repo"
 scripts/install-deps.sh
 scripts/build.sh
-build/tools/zef-plan --utf8 -C examples
+mkdir -p "$folder"
+for name in arm.txt rekrut.txt; do
+  # The player's own files are never overwritten.
+  [ -e "$folder/$name" ] || cp "examples/$name" "$folder/$name"
+done
+cd "$folder"
+exec "$repo/build/ui/zef"

@@ -1,10 +1,10 @@
 #include "global_hot_key.h"
 
+#include "x11_connection.h"
+
 #include <QGuiApplication>
 
 #ifdef ZEF_HAVE_XCB
-#include <QtGui/qguiapplication_platform.h>
-#include <xcb/xcb.h>
 #include <cstdlib>
 #endif
 
@@ -19,16 +19,6 @@ constexpr std::uint16_t kIgnoredLocks = kLockMask | kNumLockMask;
 constexpr std::uint32_t kNoX11Atom = 0xC000;
 
 #ifdef ZEF_HAVE_XCB
-xcb_connection_t* X11Connection()
-{
-    auto* app = qGuiApp;
-    if (!app) {
-        return nullptr;
-    }
-    auto* x11 = app->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->connection() : nullptr;
-}
-
 xcb_window_t RootWindow(xcb_connection_t* connection)
 {
     return xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;

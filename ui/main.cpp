@@ -1,6 +1,9 @@
 // The program entry. The engine's state is set up by static initialisation;
-// the build stamp runs before the application object exists, then the one
-// window is created and the message loop runs until it closes.
+// the intro's meter and scene are reset and the build stamp runs before the
+// application object exists, then the one window is created and the message
+// loop runs until it closes. The GL libraries go only once the window is gone.
+#include "gl_libraries.h"
+#include "intro_scene.h"
 #include "verInc.h"
 #include "webU.h"
 
@@ -8,10 +11,16 @@
 
 int main(int argc, char* argv[])
 {
+    zef::ResetIntroScene();
     zef::StampBuild();
     QApplication application(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Spinwheel"));
-    zef::TForm1 window(QCoreApplication::applicationDirPath());
-    window.show();
-    return QApplication::exec();
+    int status = 0;
+    {
+        zef::TForm1 window(QCoreApplication::applicationDirPath());
+        window.show();
+        status = QApplication::exec();
+    }
+    zef::UnloadGLLibraries();
+    return status;
 }

@@ -1,6 +1,7 @@
 #include "webU.h"
 
 #include "ini_file.h"
+#include "intro_surface.h"
 #include "plan_reset.h"
 #include "planning_state.h"
 #include "report_view.h"
@@ -16,6 +17,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QOpenGLContext>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -82,15 +84,20 @@ void TForm1::FormCreate()
     HotKeyAtom = GlobalHotKey::AddAtom(kHotKeyAtomName);
     hotKey_.registerKey(HotKeyAtom, kControlMask | kAltMask | kShiftMask, kKeysymM);
     ApplySettings();
-    // The intro is not part of this build: a ticked switch starts the
-    // calculator at once, and the switch itself is still kept.
-    viditelnost(true);
-    setWindowOpacity(1.0);
+    // Without a GL library or a context the intro cannot run; the window
+    // then starts as if the switch were off, and the switch is still kept.
+    if (!chbIntro->isChecked() || !StartIntro()) {
+        viditelnost(true);
+        setWindowOpacity(1.0);
+    }
 }
 
 void TForm1::FormDestroy()
 {
-    // While GroupBox3 is hidden the intro would be torn down here.
+    // Closed during the intro: tear it down without showing the calculator.
+    if (IntroRunning()) {
+        ReleaseIntro();
+    }
     hotKey_.unregisterKey();
     StoreSettings();
 }

@@ -3,6 +3,10 @@
 //
 // Data flow of a refresh: editor text -> Windows-1250 bytes -> rekrut.txt ->
 // RunPlan (engine) -> reportText -> report view.
+//
+// With the intro switch on, the window first shows the OpenGL intro on a GL
+// surface over its whole client area (webU_intro.cpp); the calculator group
+// stays hidden until a key or a click ends the intro.
 #pragma once
 
 #include "global_hot_key.h"
@@ -16,12 +20,14 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
+class QOpenGLContext;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace zef {
 
 class IniFile;
+class IntroSurface;
 class ReportView;
 class SessionGuard;
 
@@ -51,10 +57,21 @@ public:
     std::int32_t DesignCount = 0;
     std::int32_t RecruitCount = 0;
 
-    // The intro's GL surface (GLContext and its operations) joins here.
+    // The intro's GL surface over the client area and the one context that
+    // draws on it; both exist only while the intro runs.
+    IntroSurface* GLSurface = nullptr;
+    std::unique_ptr<QOpenGLContext> GLContext;
 
     // Shows the calculator when `value` is true.
     void viditelnost(bool value);
+
+    // Each ends the intro; the key and its modifiers are not looked at.
+    void FormKeyDown(int key, Qt::KeyboardModifiers shift);
+    void FormClick();
+    // Re-applies viewport and projection while the intro runs.
+    void FormResize();
+    // Uploads Image1's picture as the intro texture; the context is current.
+    void LoadGLTextures();
 
     void Button3Click();
     void Button6Click();
@@ -65,6 +82,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -78,11 +98,25 @@ private:
     void ShowLockedMessage();
     void ShowError(const QString& text);
 
+    // The intro runs exactly while the calculator group is hidden.
+    bool IntroRunning() const;
+    // The intro's GL operations, all on the user-interface thread.
+    bool StartIntro();
+    bool InitGLContext();
+    void ApplyGLProjection();
+    void SetGLProjection();
+    bool RequestFrame();
+    bool RenderGLFrame();
+    void AdvanceIntro();
+    void ReleaseIntro();
+    void DropGLSurface();
+
     QString settingsDirectory_;
     PlanRunner planRunner_;
     GlobalHotKey hotKey_;
     ReportView* reportView_ = nullptr;
     SessionGuard* sessionGuard_ = nullptr;
+    QWidget* glContainer_ = nullptr;  // holds GLSurface
 };
 
 // The one main window, set while it exists.

@@ -2,10 +2,14 @@
 // controls do not follow resizing.
 #include "webU.h"
 
+#include "intro_picture.h"
+
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -52,6 +56,7 @@ void TForm1::BuildLayout()
 
     Image1 = new QLabel(this);
     Image1->setGeometry(80, 74, 256, 256);
+    Image1->setPixmap(QPixmap::fromImage(IntroPicture()));
     Image1->hide();
 
     GroupBox3 = new QGroupBox(QStringLiteral("-"), this);

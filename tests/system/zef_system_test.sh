@@ -8,43 +8,9 @@ zef=$1
 close_request=$2
 screenshot=${3:-}
 
-if [ -z "${ZEF_INSIDE_XVFB:-}" ]; then
-    for tool in xvfb-run xdotool; do
-        if ! command -v "$tool" >/dev/null 2>&1; then
-            echo "SKIP: $tool is not installed"
-            exit 77
-        fi
-    done
-    ZEF_INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 800x600x24" sh "$0" "$@"
-fi
-
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-# Sends a close request to window $1 until the condition $2 holds. Under Xvfb
-# a client message now and then goes unseen, so it is sent up to three times.
-request_close_until() {
-    for attempt in 1 2 3; do
-        "$close_request" "$1"
-        if wait_for "$2"; then
-            return 0
-        fi
-        echo "note: close request $attempt to window $1 went unanswered"
-    done
-    return 1
-}
-
-# Waits up to five seconds for a shell condition.
-wait_for() {
-    tries=0
-    until eval "$1"; do
-        tries=$((tries + 1))
-        [ "$tries" -lt 50 ] || return 1
-        sleep 0.1
-    done
-}
+. "$(dirname "$0")/common.sh"
+require_tools xvfb-run xdotool
+run_inside_xvfb "$0" "$@"
 
 # The settings file lives beside the executable, so the program runs from a
 # copy in the temporary folder, never from the build tree.
@@ -52,13 +18,14 @@ root=$(mktemp -d)
 trap 'kill "$pid" 2>/dev/null || true; rm -rf "$root"' EXIT
 mkdir "$root/bin" "$root/work"
 cp "$zef" "$root/bin/zef"
+# The intro is on by default; this test is about the calculator.
+printf '[FormOptions]\r\nintro=0\r\n' >"$root/bin/zeF.ini"
 cd "$root/work"
 
 "$root/bin/zef" &
 pid=$!
 
-wait_for 'window=$(xdotool search --onlyvisible --name "^ZeF v\.3" 2>/dev/null | head -n 1); [ -n "$window" ]' ||
-    fail "no window titled 'ZeF v.3 ...' appeared"
+wait_for_window || fail "no window titled 'ZeF v.3 ...' appeared"
 title=$(xdotool getwindowname "$window")
 echo "window $window: $title"
 

@@ -1,3 +1,4 @@
+#include "gl_libraries.h"
 #include "gui_test_main.h"
 #include "modal_answer.h"
 #include "plan_reset.h"
@@ -38,6 +39,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -69,6 +71,10 @@ private:
     std::unique_ptr<QTemporaryDir> settings_;
     QString previousDirectory_;
 };
+
+// These tests are about the calculator. Without a GL library the intro, on
+// by default, cannot start, and the window opens on the calculator at once.
+void MainWindowTest::initTestCase() { zef::SetGLLibraryNames("libzef-no-gl.so.1", "libzef-no-glu.so.1"); }
 
 void MainWindowTest::init()
 {
