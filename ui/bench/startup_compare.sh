@@ -3,8 +3,8 @@
 # each started RUNS times (median in ms). Needs a display: run it under xvfb-run.
 # Usage: startup_compare.sh ZEF MINIMAL_WINDOW [RUNS]
 set -eu
-zef=$1
-minimal=$2
+zef=$(realpath "$1")
+minimal=$(realpath "$2")
 runs=${3:-15}
 
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
