@@ -1,25 +1,12 @@
 #include "ini_file.h"
+#include "test_files.h"
 
 #include <QtTest>
 
 using zef::IniFile;
 
-namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-}  // namespace
+using zef::test::ReadAll;
+using zef::test::WriteAll;
 
 class IniFileTest : public QObject {
     Q_OBJECT

@@ -1,4 +1,5 @@
 #include "gl_libraries.h"
+#include "test_files.h"
 #include "gui_test_main.h"
 #include "modal_answer.h"
 #include "plan_reset.h"
@@ -16,20 +17,11 @@
 using zef::TForm1;
 using zef::test::ModalAnswer;
 
+using zef::test::ReadAll;
+using zef::test::WriteAll;
+
 namespace {
 
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QString ExpectedView() { return zef::DecodeWindows1250(zef::reportText) + u'\n'; }
 

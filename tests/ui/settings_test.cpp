@@ -1,19 +1,12 @@
 #include "ini_file.h"
+#include "test_files.h"
 #include "settings.h"
 
 #include <QtTest>
 
 using zef::StoredSettings;
 
-namespace {
-
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
+using zef::test::ReadAll;
 
 class SettingsTest : public QObject {
     Q_OBJECT
