@@ -1,8 +1,10 @@
 #include "data_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
-#include <memory>
 #include <system_error>
 
 namespace zef {
@@ -14,36 +16,34 @@ DataFileError::DataFileError(std::string fileName, std::string reason)
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
 std::string SystemReason(int error) { return std::generic_category().message(error); }
 
-std::string ReadUpToEndOfFileMark(const std::string& name)
-{
-    FileHandle file(std::fopen(name.c_str(), "rb"));
-    if (!file) {
-        throw DataFileError(name, SystemReason(errno));
-    }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const std::size_t got = std::fread(buffer, 1, sizeof buffer, file.get());
-        bytes.append(buffer, got);
-        if (got < sizeof buffer) {
-            break;
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd_(fd) {}
+    ~Descriptor()
+    {
+        if (fd_ >= 0) {
+            ::close(fd_);
         }
     }
-    if (std::ferror(file.get())) {
-        throw DataFileError(name, SystemReason(errno));
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// A folder gets the system's own words; other kinds of file have none.
+void RequireRegularFile(const std::string& name, const struct stat& info)
+{
+    if (S_ISDIR(info.st_mode)) {
+        throw DataFileError(name, SystemReason(EISDIR));
     }
-    constexpr char kEndOfFileMark = 26;
-    if (const auto mark = bytes.find(kEndOfFileMark); mark != std::string::npos) {
-        bytes.resize(mark);
+    if (!S_ISREG(info.st_mode)) {
+        throw DataFileError(name, "not a regular file");
     }
-    return bytes;
 }
 
 }  // namespace
@@ -53,16 +53,54 @@ bool DataFileExists(const std::string& name)
     if (name.empty()) {
         return false;
     }
-    return FileHandle(std::fopen(name.c_str(), "rb")) != nullptr;
+    struct stat info;
+    return ::stat(name.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
+}
+
+std::string ReadDataFileBytes(const std::string& name)
+{
+    struct stat info;
+    if (::stat(name.c_str(), &info) != 0) {
+        throw DataFileError(name, SystemReason(errno));
+    }
+    RequireRegularFile(name, info);
+    // Non-blocking and checked again once open: the name may have been
+    // replaced by a FIFO in between.
+    const Descriptor file(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (file.get() < 0) {
+        throw DataFileError(name, SystemReason(errno));
+    }
+    if (::fstat(file.get(), &info) != 0) {
+        throw DataFileError(name, SystemReason(errno));
+    }
+    RequireRegularFile(name, info);
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw DataFileError(name, SystemReason(errno));
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
 }
 
 std::vector<std::string> ReadDataFileLines(const std::string& name)
 {
-    const std::string bytes = ReadUpToEndOfFileMark(name);
+    std::string bytes = ReadDataFileBytes(name);
+    constexpr char kEndOfFileMark = 26;
+    if (const auto mark = bytes.find(kEndOfFileMark); mark != std::string::npos) {
+        bytes.resize(mark);
+    }
     std::vector<std::string> lines;
     std::string line;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
+    for (const char c : bytes) {
         if (c == '\n') {
             lines.push_back(std::move(line));
             line.clear();

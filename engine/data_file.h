@@ -20,13 +20,19 @@ private:
     std::string reason_;
 };
 
-// Whether the file can be opened for reading. A missing or unreadable data file
-// is no error: it simply reads as empty.
+// Whether anything of that name is there. Only a file that does not exist
+// reads as empty; one that exists but cannot be read is an error, so that a
+// plan is never computed from files the player cannot see into.
 bool DataFileExists(const std::string& name);
+
+// The whole file, exactly as stored. Anything but a regular file (a folder, a
+// FIFO, a device) is refused without being opened, so a read never blocks.
+// Throws DataFileError when the file cannot be read.
+std::string ReadDataFileBytes(const std::string& name);
 
 // The file's lines: CR LF or a bare LF ends a line, a lone CR is dropped, a
 // byte 26 ends the file, and the last line needs no line end.
-// Throws DataFileError when the file cannot be opened or read.
+// Throws DataFileError when the file cannot be read.
 std::vector<std::string> ReadDataFileLines(const std::string& name);
 
 }  // namespace zef

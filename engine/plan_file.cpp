@@ -46,7 +46,7 @@ void ApplyDirective(std::string_view line, double& planFactor)
     }
 }
 
-void AddPlanLine(std::string_view line)
+void AddPlanLine(std::string_view line, std::int32_t fileLine)
 {
     // Lines past the 20th have no place in the plan.
     if (planCount == kPlanLines) {
@@ -56,6 +56,7 @@ void AddPlanLine(std::string_view line)
     PlanLine& entry = plan[planCount];
     entry.unitNo = numbers[0];
     entry.amount = numbers.size() > 1 ? numbers[1] : 0.0;
+    planSources[planCount] = {fileLine, std::string(line.substr(0, kPlanLineSourceLength))};
     ++planCount;
 }
 
@@ -78,14 +79,17 @@ double DirectiveValue(std::string_view line)
 void LoadPlan()
 {
     plan.fill(PlanLine{0, 0});
+    planSources.fill(PlanLineSource{});
     planCount = 0;
     double planFactor = 1;
     if (DataFileExists(kPlanFileName)) {
+        std::int32_t fileLine = 0;
         for (const std::string& line : ReadDataFileLines(kPlanFileName)) {
+            ++fileLine;
             if (!line.empty() && line.front() == '@') {
                 ApplyDirective(line, planFactor);
             } else if (CountDigits(line) >= kMinPlanLineDigits && line.front() != ';') {
-                AddPlanLine(line);
+                AddPlanLine(line, fileLine);
             }
         }
     }

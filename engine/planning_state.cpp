@@ -7,6 +7,7 @@ bool sortPlan = false;
 std::array<std::string, kCatalogueRows> catalogueNames;
 std::array<UnitValues, kCatalogueRows> catalogueValues{};
 std::array<PlanLine, kPlanLines> plan{};
+std::array<PlanLineSource, kPlanLines> planSources;
 std::uint8_t planCount = 0;
 std::array<std::uint8_t, kPlanLines> planOrder{};
 std::int32_t turn = 0;

@@ -34,6 +34,13 @@ struct PlanLine {
     double amount;  // damage to buy, already scaled by the plan factor
 };
 
+// Where a plan line came from, so that a message can point the player to it.
+struct PlanLineSource {
+    std::int32_t fileLine = 0;  // 1-based line of rekrut.txt
+    std::string text;           // the line as written (Windows-1250), cut to kPlanLineSourceLength
+};
+inline constexpr std::size_t kPlanLineSourceLength = 80;
+
 inline constexpr int kCatalogueRows = 20;
 inline constexpr int kCatalogueColumns = 8;
 inline constexpr int kPlanLines = 20;
@@ -59,6 +66,7 @@ extern std::array<UnitValues, kCatalogueRows> catalogueValues;
 
 // Plan line n (1..20) is stored at index n - 1; planOrder holds 1-based line numbers.
 extern std::array<PlanLine, kPlanLines> plan;
+extern std::array<PlanLineSource, kPlanLines> planSources;
 extern std::uint8_t planCount;
 extern std::array<std::uint8_t, kPlanLines> planOrder;
 

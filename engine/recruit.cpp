@@ -78,11 +78,11 @@ LineQuantities LineQuantitiesFor(const UnitValues& unit, double amount)
 {
     // A unit type that cannot be recruited, or that adds no damage, recruits nothing.
     if (unit[batch] == 0 || unit[strength] == 0) {
-        return {0, 0.0};
+        return {0, 0, 0.0};
     }
     const double needed = NeededUnits(unit, amount);
     const std::int64_t rounded = RoundHalfEven(Extended{needed} / unit[batch] + 0.5L);
-    return {LowWord(rounded), static_cast<double>(RoundHalfEven(Extended(rounded) * unit[batch]))};
+    return {rounded, LowWord(rounded), static_cast<double>(RoundHalfEven(Extended(rounded) * unit[batch]))};
 }
 
 void AppendShortfallWarning() { reportText += "NENI zl/mn! "; }

@@ -14,7 +14,8 @@ double NeededUnits(const UnitValues& unit, double amount);
 
 // What a line recruits, before anything is simulated.
 struct LineQuantities {
-    std::int32_t turns;  // turns to simulate; 0 or less simulates none
+    std::int64_t roundedTurns;  // the turns as rounded, before the turn counter's 32 bits are taken
+    std::int32_t turns;         // turns to simulate; 0 or less simulates none
     double units;
 };
 LineQuantities LineQuantitiesFor(const UnitValues& unit, double amount);

@@ -7,19 +7,9 @@
 #include "recruit.h"
 #include "report_format.h"
 #include "rounding.h"
+#include "turn_budget.h"
 
 namespace zef {
-
-std::uint64_t PlannedTurns()
-{
-    std::uint64_t total = 0;
-    for (int p = 0; p < planCount; ++p) {
-        const PlanLine& line = plan[p];
-        const std::int32_t turns = LineQuantitiesFor(CatalogueValuesOf(RoundHalfEven(line.unitNo)), line.amount).turns;
-        total += turns > 0 ? static_cast<std::uint64_t>(turns) : 0;
-    }
-    return total;
-}
 
 namespace {
 
@@ -53,9 +43,10 @@ PlanOutcome RunPlan(const PlanProgress& progress)
     turn = 0;
     lastReportedTurn = 0;
     OrderPlan(sortPlan);
+    const std::int64_t plannedTurns = PlannedTurns();
 
     ReportRollback rollback;
-    detail::BeginProgress(progress, PlannedTurns());
+    detail::BeginProgress(progress, static_cast<std::uint64_t>(plannedTurns));
     try {
         for (int p = 0; p < planCount; ++p) {
             const PlanLine& line = plan[planOrder[p] - 1];

@@ -4,18 +4,14 @@
 
 #include "plan_progress.h"
 
-#include <cstdint>
-
 namespace zef {
 
 enum class PlanOutcome { Completed, Cancelled };
 
-// Turns that the loaded catalogue and plan will simulate.
-std::uint64_t PlannedTurns();
-
 // Resets the treasury, reads arm.txt and rekrut.txt, orders and recruits the
-// plan and appends the report. Throws DataFileError on an input/output error;
-// reportText is then unchanged.
+// plan and appends the report. Throws DataFileError on an input/output error
+// and PlanTooLong for a plan the turn counter cannot count; reportText is then
+// unchanged.
 void RunPlan();
 
 // The same, telling `progress` how far the simulation is. A cancelled run

@@ -2,9 +2,11 @@
 // first NUL are the catalogue, the rest the plan (without a NUL, both files get
 // all the bytes).
 #include "catalogue.h"
+#include "plan_order.h"
 #include "plan_file.h"
 #include "planning_state.h"
 #include "run_plan.h"
+#include "turn_budget.h"
 
 #include <unistd.h>
 
@@ -46,10 +48,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     zef::LoadCatalogue();
     zef::LoadPlan();
-    if (zef::PlannedTurns() > kMaxTurns) {
-        return -1;
-    }
+    zef::OrderPlan(zef::sortPlan);
     zef::reportText.clear();
+    try {
+        if (zef::PlannedTurns() > kMaxTurns) {
+            return -1;
+        }
+    } catch (const zef::PlanTooLong&) {
+        // The run must refuse it too, and leave the report as it was.
+        try {
+            zef::RunPlan();
+        } catch (const zef::PlanTooLong&) {
+            if (!zef::reportText.empty()) {
+                std::abort();
+            }
+            return 0;
+        }
+        std::abort();
+    }
     zef::RunPlan();
     return 0;
 }

@@ -7,7 +7,7 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev libbenchmark-dev
   qt6-base-dev libxcb1-dev libgl1 libglu1-mesa libgl1-mesa-dri
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick libcap2-bin
 )
 
 missing=()

@@ -2,6 +2,7 @@
 #include "data_file.h"
 #include "planning_state.h"
 #include "run_plan.h"
+#include "turn_budget.h"
 #include "windows1250_to_utf8.h"
 
 #include <unistd.h>
@@ -55,8 +56,7 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            std::fputs(kUsage, stdout);
-            return 0;
+            return WriteAll(kUsage) ? 0 : Fail(std::string("standard output: ") + std::strerror(errno));
         } else if (arg == "--utf8") {
             utf8 = true;
         } else if (arg == "-C" && i + 1 < argc) {
@@ -75,6 +75,9 @@ int main(int argc, char** argv)
         if (!WriteAll(output)) {
             return Fail(std::string("standard output: ") + std::strerror(errno));
         }
+    } catch (const zef::PlanTooLong& error) {
+        // The plan line is the player's Windows-1250 text; the terminal reads UTF-8.
+        return Fail(zef::Windows1250ToUtf8(error.what()));
     } catch (const std::exception& error) {
         return Fail(error.what());
     }

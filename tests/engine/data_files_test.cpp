@@ -5,10 +5,15 @@
 #include "plan_file.h"
 #include "plan_folder.h"
 #include "planning_state.h"
+#include "run_plan.h"
+#include "without_permission_override.h"
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LinesCase{"HighBytesPassThrough", "\x8e\xc8\x81\x98\r\n", {"\x8e\xc8\x81\x98"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(DataFileExistsTest, NeedsANameAndAReadableFile)
+TEST(DataFileExistsTest, NeedsANameAndAFileOfThatName)
 {
     PlanFolder folder;
     EXPECT_FALSE(DataFileExists(""));
@@ -53,7 +58,66 @@ TEST(DataFileExistsTest, NeedsANameAndAReadableFile)
     // The program never writes the catalogue, so a read-only one must still count.
     std::filesystem::permissions(folder.path() / "present.txt", std::filesystem::perms::owner_read);
     EXPECT_TRUE(DataFileExists("present.txt"));
+    // One that cannot be read at all exists too: reading it is an error, not an empty file.
+    std::filesystem::permissions(folder.path() / "present.txt", std::filesystem::perms::none);
+    EXPECT_TRUE(DataFileExists("present.txt"));
 }
+
+// A data file that is there but cannot be read, made by `make` in the folder.
+struct UnreadableCase {
+    const char* name;
+    const char* fileName;
+    std::function<void(const PlanFolder&, const std::string&)> make;
+    const char* reason;
+};
+
+class UnreadableDataFileTest : public ::testing::TestWithParam<UnreadableCase> {};
+
+TEST_P(UnreadableDataFileTest, StopsTheRunNamingTheFileAndLeavesTheReport)
+{
+    PlanFolder folder;
+    folder.writeCatalogue("Foot 100 10 0 3 12 0 5 50\r\n");
+    folder.writePlan("1 1000\r\n");
+    RunPlan();
+    const std::string before = reportText;
+    GetParam().make(folder, GetParam().fileName);
+    const testing::WithoutPermissionOverride asAPlayer;
+    try {
+        RunPlan();
+        FAIL() << "the run must stop";
+    } catch (const DataFileError& error) {
+        EXPECT_EQ(error.fileName(), GetParam().fileName);
+        EXPECT_EQ(error.reason(), GetParam().reason);
+    }
+    EXPECT_EQ(reportText, before);
+}
+
+void MakeDirectory(const PlanFolder& folder, const std::string& name)
+{
+    std::filesystem::remove(folder.path() / name);
+    std::filesystem::create_directory(folder.path() / name);
+}
+
+// Opening a FIFO for reading would wait for a writer forever.
+void MakeFifo(const PlanFolder& folder, const std::string& name)
+{
+    std::filesystem::remove(folder.path() / name);
+    ASSERT_EQ(mkfifo((folder.path() / name).c_str(), 0600), 0);
+}
+
+void MakeUnreadable(const PlanFolder& folder, const std::string& name)
+{
+    std::filesystem::permissions(folder.path() / name, std::filesystem::perms::none);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, UnreadableDataFileTest,
+    ::testing::Values(UnreadableCase{"CatalogueDirectory", "arm.txt", MakeDirectory, "Is a directory"},
+                      UnreadableCase{"CatalogueFifo", "arm.txt", MakeFifo, "not a regular file"},
+                      UnreadableCase{"CatalogueWithoutPermission", "arm.txt", MakeUnreadable, "Permission denied"},
+                      UnreadableCase{"PlanFifo", "rekrut.txt", MakeFifo, "not a regular file"},
+                      UnreadableCase{"PlanWithoutPermission", "rekrut.txt", MakeUnreadable, "Permission denied"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DataFileErrorTest, NamesTheFileAndTheReason)
 {

@@ -1,0 +1,54 @@
+#include "turn_budget.h"
+
+#include "recruit.h"
+#include "rounding.h"
+
+#include <string>
+
+namespace zef {
+
+namespace {
+
+std::string Describe(const PlanLineSource& line, std::int64_t lineTurns, std::int64_t runTurns)
+{
+    std::string text = "rekrut.txt, line " + std::to_string(line.fileLine) + " \"" + line.text + "\": ";
+    if (lineTurns == std::numeric_limits<std::int64_t>::min()) {
+        return text + "needs more turns than can be counted";
+    }
+    text += "needs " + std::to_string(lineTurns) + " turns";
+    if (runTurns != lineTurns) {
+        text += ", " + std::to_string(runTurns) + " with the lines before it";
+    }
+    return text + "; one run counts at most " + std::to_string(kMaxRunTurns);
+}
+
+bool FitsTurnCounter(std::int64_t turns) { return turns >= -kMaxRunTurns - 1 && turns <= kMaxRunTurns; }
+
+}  // namespace
+
+PlanTooLong::PlanTooLong(PlanLineSource line, std::int64_t lineTurns, std::int64_t runTurns)
+    : std::runtime_error(Describe(line, lineTurns, runTurns)), line_(std::move(line)), lineTurns_(lineTurns),
+      runTurns_(runTurns)
+{
+}
+
+std::int64_t PlannedTurns()
+{
+    std::int64_t total = 0;
+    for (int p = 0; p < planCount; ++p) {
+        const int n = planOrder[p] - 1;
+        const std::int64_t turns = LineQuantitiesFor(CatalogueValuesOf(RoundHalfEven(plan[n].unitNo)), plan[n].amount).roundedTurns;
+        if (!FitsTurnCounter(turns)) {
+            throw PlanTooLong(planSources[n], turns, turns);
+        }
+        if (turns > 0) {
+            total += turns;
+            if (total > kMaxRunTurns) {
+                throw PlanTooLong(planSources[n], turns, total);
+            }
+        }
+    }
+    return total;
+}
+
+}  // namespace zef
