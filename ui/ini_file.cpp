@@ -1,7 +1,8 @@
 #include "ini_file.h"
 
+#include "file_replace.h"
+
 #include <QFile>
-#include <QSaveFile>
 
 #include <limits>
 #include <vector>
@@ -76,18 +77,13 @@ std::vector<QByteArray> ReadLines(const QString& path)
 
 void WriteLines(const QString& path, const std::vector<QByteArray>& lines)
 {
-    QSaveFile file(path);
-    // A writable file in a read-only folder can still be rewritten in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly)) {
-        throw IniWriteError(path);
-    }
+    QByteArray content;
     for (const QByteArray& line : lines) {
-        file.write(line);
-        file.write("\r\n");
+        content += line;
+        content += "\r\n";
     }
-    if (!file.commit()) {
-        throw IniWriteError(path);
+    if (const std::optional<ReplaceFailure> failure = ReplaceFileVerified(path, content)) {
+        throw IniWriteError(path, failure->reason);
     }
 }
 
@@ -118,8 +114,8 @@ std::optional<std::uint32_t> ParseDigits(const char* begin, const char* end, uns
 
 }  // namespace
 
-IniWriteError::IniWriteError(const QString& path)
-    : std::runtime_error("Unable to write to " + path.toStdString())
+IniWriteError::IniWriteError(const QString& path, QString reason)
+    : std::runtime_error("Unable to write to " + path.toStdString()), reason_(std::move(reason))
 {
 }
 

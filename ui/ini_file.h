@@ -13,10 +13,15 @@
 
 namespace zef {
 
-// A write that did not reach the disk. what() is "Unable to write to <path>".
+// A write that did not reach the disk; the file is then as it was before.
+// what() is "Unable to write to <path>"; reason() is the system's reason.
 class IniWriteError : public std::runtime_error {
 public:
-    explicit IniWriteError(const QString& path);
+    IniWriteError(const QString& path, QString reason);
+    const QString& reason() const { return reason_; }
+
+private:
+    QString reason_;
 };
 
 // The integer form of a stored value: decimal, or hexadecimal after "$", "0x"

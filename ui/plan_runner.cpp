@@ -1,7 +1,9 @@
 #include "plan_runner.h"
 
 #include "data_file.h"
+#include "file_messages.h"
 #include "run_plan.h"
+#include "turn_budget.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -54,8 +56,10 @@ PlanRunOutcome PlanRunner::run()
             return {PlanRunResult::Cancelled, {}};
         }
     } catch (const DataFileError& error) {
-        return {PlanRunResult::Failed, QStringLiteral("%1: %2").arg(QString::fromLocal8Bit(error.fileName()),
-                                                                      QString::fromLocal8Bit(error.reason()))};
+        return {PlanRunResult::Failed, UnreadableDataFileMessage(QString::fromLocal8Bit(error.fileName()),
+                                                                 QString::fromLocal8Bit(error.reason()))};
+    } catch (const PlanTooLong& refusal) {
+        return {PlanRunResult::Failed, PlanTooLongMessage(refusal)};
     } catch (const std::exception& error) {
         return {PlanRunResult::Failed, QString::fromLocal8Bit(error.what())};
     }

@@ -24,6 +24,11 @@ struct StoredSettings {
 // Reads the entries in the window's creation order; missing ones keep the defaults above.
 StoredSettings ReadSettings(const IniFile& ini);
 
+// What to store at close: position and switch as the window has them now,
+// each counter as it stands on disk now plus what this run added to it since
+// `atStart`, so that two windows sharing the file lose no counts.
+StoredSettings SettingsToStore(const StoredSettings& onDisk, const StoredSettings& atStart, const StoredSettings& now);
+
 // Writes the entries in the window's destruction order. Throws IniWriteError
 // at the first write that fails; the entries after it are not written.
 void WriteSettings(IniFile& ini, const StoredSettings& settings);

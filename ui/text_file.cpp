@@ -1,16 +1,11 @@
 #include "text_file.h"
 
+#include "data_file.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace zef {
-
-namespace {
-
-QString Failure(const QString& name, const QString& reason) { return QStringLiteral("%1: %2").arg(name, reason); }
-
-}  // namespace
 
 std::optional<QString> CreateIfMissing(const QString& name)
 {
@@ -19,39 +14,22 @@ std::optional<QString> CreateIfMissing(const QString& name)
     }
     QFile file(name);
     if (!file.open(QIODevice::WriteOnly)) {
-        return Failure(name, file.errorString());
+        return QStringLiteral("%1: %2").arg(name, file.errorString());
     }
     return std::nullopt;
 }
 
 FileRead ReadWholeFile(const QString& name)
 {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return {{}, Failure(name, file.errorString())};
+    const std::string path = QFile::encodeName(name).toStdString();
+    if (!DataFileExists(path)) {
+        return {{}, std::nullopt, true};
     }
-    FileRead read{file.readAll(), std::nullopt};
-    if (file.error() != QFileDevice::NoError) {
-        read.error = Failure(name, file.errorString());
+    try {
+        return {QByteArray::fromStdString(ReadDataFileBytes(path)), std::nullopt, false};
+    } catch (const DataFileError& error) {
+        return {{}, QString::fromLocal8Bit(error.reason()), false};
     }
-    return read;
-}
-
-std::optional<QString> ReplaceFile(const QString& name, const QByteArray& bytes)
-{
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly)) {
-        return Failure(name, file.errorString());
-    }
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return Failure(name, reason);
-    }
-    if (!file.commit()) {
-        return Failure(name, file.errorString());
-    }
-    return std::nullopt;
 }
 
 }  // namespace zef

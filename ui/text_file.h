@@ -1,5 +1,5 @@
-// Whole-file reads and writes for the plan editor. Failures come back as a
-// text naming the file and the reason, for a message box.
+// Whole-file reads for the plan editor. Failures come back as a text naming
+// the file and the reason, for a message box.
 #pragma once
 
 #include <QByteArray>
@@ -11,16 +11,15 @@ namespace zef {
 
 struct FileRead {
     QByteArray bytes;
-    std::optional<QString> error;
+    std::optional<QString> error;  // the system's reason
+    bool missing = false;          // nothing of that name exists: no error, no bytes
 };
 
 // Creates `name` empty when nothing of that name exists.
 std::optional<QString> CreateIfMissing(const QString& name);
 
+// Reads a regular file whole; anything else (a folder, a FIFO) is an error,
+// and is never opened, so that the window cannot hang on it.
 FileRead ReadWholeFile(const QString& name);
-
-// Writes a temporary file beside `name` and renames it over `name`, so that a
-// crash or a full disk leaves either the old file or the new one, whole.
-std::optional<QString> ReplaceFile(const QString& name, const QByteArray& bytes);
 
 }  // namespace zef

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -27,7 +28,11 @@ std::int32_t SplitTrailingNumber(QString& text)
 
 QString ProjectOptionsPath(const QString& executablePath)
 {
-    return executablePath.chopped(std::min<qsizetype>(4, executablePath.size())) + QStringLiteral(".dof");
+    const qsizetype nameStart = executablePath.lastIndexOf(u'/') + 1;
+    const qsizetype dot = executablePath.lastIndexOf(u'.');
+    // A dot that starts the name (a hidden file) begins no extension.
+    const qsizetype end = dot > nameStart ? dot : executablePath.size();
+    return executablePath.left(end) + QStringLiteral(".dof");
 }
 
 void StampProjectOptions(const QString& path)
@@ -55,8 +60,8 @@ void StampProjectOptions(const QString& path)
         dof.writeString("Version Info Keys", "Kompilace", (compilation + next).toLatin1());
         dof.writeBool("Version Info", "Kompilace", true);
         dof.writeBool("Version Info", "AutoIncBuild", true);
-    } catch (const IniWriteError&) {
-        // A read-only options file only means this build is not counted.
+    } catch (const IniWriteError& error) {
+        std::fprintf(stderr, "zef: %s: %s\n", error.what(), qPrintable(error.reason()));
     }
 }
 

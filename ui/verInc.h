@@ -14,12 +14,13 @@ namespace zef {
 // fit a 32-bit signed integer, has no number: it gives 0 and stays whole.
 std::int32_t SplitTrailingNumber(QString& text);
 
-// The project options file of an executable: its full path with the last four
-// characters (normally an extension) replaced by ".dof".
+// The project options file of an executable, always beside it: its path with
+// the extension replaced by ".dof", or ".dof" appended when it has none.
 QString ProjectOptionsPath(const QString& executablePath);
 
 // Advances the numbers in the project options file at `path`, if it exists.
-// A write that fails ends the stamp quietly: it serves only the build folder.
+// A write that fails ends the stamp with a line on standard error (there is no
+// window yet); the file is then as it was.
 void StampProjectOptions(const QString& path);
 
 // Stamps the project options file of the running executable. Runs before the

@@ -1,12 +1,13 @@
 #include "webU.h"
 
+#include "file_messages.h"
+#include "file_replace.h"
 #include "ini_file.h"
 #include "intro_surface.h"
 #include "plan_reset.h"
 #include "planning_state.h"
 #include "report_view.h"
 #include "session_guard.h"
-#include "settings.h"
 #include "text_file.h"
 #include "windows1250_codec.h"
 
@@ -49,7 +50,7 @@ QString EditorText(const QPlainTextEdit& editor)
 }  // namespace
 
 TForm1::TForm1(const QString& settingsDirectory, QWidget* parent)
-    : QWidget(parent), settingsDirectory_(settingsDirectory), planRunner_(this)
+    : QWidget(parent), settingsDirectory_(settingsDirectory), planOnDisk_(kPlanFile), planRunner_(this)
 {
     Form1 = this;
     BuildLayout();
@@ -74,13 +75,15 @@ void TForm1::FormCreate()
 {
     for (const QString& name : DataFiles) {
         if (const std::optional<QString> error = CreateIfMissing(name)) {
-            ShowError(*error);
+            ShowError(CannotCreateMessage(name, *error));
         }
     }
     setWindowTitle(kCaption);
     QGuiApplication::setApplicationDisplayName(kApplicationTitle);
-    LoadPlanEditor();
-    Button3Click();
+    // An editor that never received the plan must not be saved over it.
+    if (LoadPlanEditor()) {
+        Button3Click();
+    }
     HotKeyAtom = GlobalHotKey::AddAtom(kHotKeyAtomName);
     hotKey_.registerKey(HotKeyAtom, kControlMask | kAltMask | kShiftMask, kKeysymM);
     ApplySettings();
@@ -102,20 +105,43 @@ void TForm1::FormDestroy()
     StoreSettings();
 }
 
-void TForm1::LoadPlanEditor()
+bool TForm1::LoadPlanEditor()
 {
     const FileRead plan = ReadWholeFile(kPlanFile);
     if (plan.error) {
-        ShowError(*plan.error);
-        return;
+        ShowError(UnreadablePlanMessage(kPlanFile, *plan.error));
+        return false;
     }
     Memo4->setPlainText(DecodeWindows1250(plan.bytes));
+    if (!plan.missing) {
+        planOnDisk_.remember(plan.bytes);
+    }
+    return true;
+}
+
+bool TForm1::SavePlan(const QByteArray& bytes)
+{
+    if (planOnDisk_.wouldOverwriteUnseen(bytes)) {
+        const QMessageBox::StandardButton answer =
+            QMessageBox::question(this, QStringLiteral("ZeF"), OverwriteQuestion(kPlanFile),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes) {
+            return false;
+        }
+    }
+    if (const std::optional<ReplaceFailure> failure = ReplaceFileVerified(kPlanFile, bytes)) {
+        ShowError(PlanNotSavedMessage(kPlanFile, *failure));
+        return false;
+    }
+    planOnDisk_.remember(bytes);
+    return true;
 }
 
 void TForm1::ApplySettings()
 {
     SettingsIni = std::make_unique<IniFile>(QDir(settingsDirectory_).filePath(QString::fromLatin1(kSettingsFileName)));
     const StoredSettings stored = ReadSettings(*SettingsIni);
+    settingsAtStart_ = stored;
     move(stored.left, stored.top);
     StartCount = stored.starts + 1;
     DesignCount = stored.designs;
@@ -128,12 +154,15 @@ void TForm1::StoreSettings()
     if (!SettingsIni) {
         return;
     }
-    const StoredSettings current{x(), y(), StartCount, DesignCount, RecruitCount, chbIntro->isChecked()};
+    const StoredSettings now{x(), y(), StartCount, DesignCount, RecruitCount, chbIntro->isChecked()};
     try {
-        WriteSettings(*SettingsIni, current);
+        WriteSettings(*SettingsIni, SettingsToStore(ReadSettings(*SettingsIni), settingsAtStart_, now));
     } catch (const IniWriteError& error) {
         // The window is going away, so the message has no owner.
-        QMessageBox::critical(nullptr, kApplicationTitle, QString::fromLocal8Bit(error.what()));
+        QMessageBox message(QMessageBox::Critical, kApplicationTitle, QString::fromLocal8Bit(error.what()),
+                            QMessageBox::Ok);
+        message.setInformativeText(error.reason());
+        message.exec();
     }
     SettingsIni.reset();
 }
@@ -163,8 +192,7 @@ void TForm1::Button3Click()
                       .arg(kPlanFile));
         return;
     }
-    if (const std::optional<QString> error = ReplaceFile(kPlanFile, plan.bytes)) {
-        ShowError(*error);
+    if (!SavePlan(plan.bytes)) {
         return;
     }
     const PlanRunOutcome outcome = planRunner_.run();

@@ -10,7 +10,9 @@
 #pragma once
 
 #include "global_hot_key.h"
+#include "plan_on_disk.h"
 #include "plan_runner.h"
+#include "settings.h"
 
 #include <QWidget>
 
@@ -92,7 +94,8 @@ private:
     void FormCreate();
     void FormDestroy();
     void Memo4KeyDown(const QKeyEvent& event);
-    void LoadPlanEditor();
+    bool LoadPlanEditor();
+    bool SavePlan(const QByteArray& bytes);
     void ApplySettings();
     void StoreSettings();
     void ShowLockedMessage();
@@ -112,6 +115,10 @@ private:
     void DropGLSurface();
 
     QString settingsDirectory_;
+    // The counters as read at start; at close only this run's increments are
+    // added to what the file then holds.
+    StoredSettings settingsAtStart_;
+    PlanOnDisk planOnDisk_;
     PlanRunner planRunner_;
     GlobalHotKey hotKey_;
     ReportView* reportView_ = nullptr;

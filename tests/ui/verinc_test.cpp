@@ -43,9 +43,12 @@ void VerIncTest::formsOptionsPath_data()
 {
     QTest::addColumn<QString>("executable");
     QTest::addColumn<QString>("options");
-    QTest::newRow("extension") << QStringLiteral("/b/zef.exe") << QStringLiteral("/b/zef.dof");
-    QTest::newRow("no extension") << QStringLiteral("/build/ui/zef") << QStringLiteral("/build/ui.dof");
-    QTest::newRow("shorter than four") << QStringLiteral("ab") << QStringLiteral(".dof");
+    // Always beside the executable: never a file of its folder's name outside it.
+    QTest::newRow("extension") << QStringLiteral("/b/zeF.exe") << QStringLiteral("/b/zeF.dof");
+    QTest::newRow("no extension") << QStringLiteral("/build/ui/zef") << QStringLiteral("/build/ui/zef.dof");
+    QTest::newRow("shorter than four") << QStringLiteral("ab") << QStringLiteral("ab.dof");
+    QTest::newRow("dot in the folder only") << QStringLiteral("/opt/zef.d/zef") << QStringLiteral("/opt/zef.d/zef.dof");
+    QTest::newRow("hidden name") << QStringLiteral("/b/.zef") << QStringLiteral("/b/.zef.dof");
 }
 
 void VerIncTest::formsOptionsPath()
