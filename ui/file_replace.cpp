@@ -38,8 +38,10 @@ std::optional<QString> Overwrite(QFile& file, const QByteArray& bytes)
 
 std::optional<ReplaceFailure> ReplaceInPlace(const QString& path, const QByteArray& bytes)
 {
+    // Unbuffered, so that after a failed write no rest of the new bytes waits
+    // in a buffer to be flushed over the restored old ones.
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite)) {
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         return ReplaceFailure{false, file.errorString()};
     }
     const QByteArray old = file.readAll();

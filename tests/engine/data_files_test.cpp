@@ -81,7 +81,7 @@ TEST_P(UnreadableDataFileTest, StopsTheRunNamingTheFileAndLeavesTheReport)
     RunPlan();
     const std::string before = reportText;
     GetParam().make(folder, GetParam().fileName);
-    const testing::WithoutPermissionOverride asAPlayer;
+    testing::DropPermissionOverride();
     try {
         RunPlan();
         FAIL() << "the run must stop";
