@@ -1,8 +1,7 @@
 #include "ini_file.h"
 
 #include "file_replace.h"
-
-#include <QFile>
+#include "text_file.h"
 
 #include <limits>
 #include <vector>
@@ -50,15 +49,10 @@ std::optional<Entry> EntryOf(const QByteArray& line)
 
 bool SameName(const QByteArray& a, const QByteArray& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
 
-// The file as lines without their line ends; a missing file has none.
-std::vector<QByteArray> ReadLines(const QString& path)
+// The lines of the file's content, without their line ends.
+std::vector<QByteArray> SplitLines(const QByteArray& content)
 {
     std::vector<QByteArray> lines;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return lines;
-    }
-    const QByteArray content = file.readAll();
     qsizetype start = 0;
     while (start < content.size()) {
         qsizetype end = content.indexOf('\n', start);
@@ -155,7 +149,8 @@ IniFile::IniFile(QString path) : path_(std::move(path)) {}
 QByteArray IniFile::readString(const QByteArray& section, const QByteArray& key, const QByteArray& defaultValue) const
 {
     bool inSection = false;
-    for (const QByteArray& line : ReadLines(path_)) {
+    // A missing or unreadable file reads as empty: every entry has its default.
+    for (const QByteArray& line : SplitLines(ReadWholeFile(path_).bytes)) {
         if (const std::optional<QByteArray> name = SectionName(line)) {
             inSection = SameName(*name, section);
             continue;
@@ -182,7 +177,12 @@ bool IniFile::readBool(const QByteArray& section, const QByteArray& key, bool de
 
 void IniFile::writeString(const QByteArray& section, const QByteArray& key, const QByteArray& value)
 {
-    std::vector<QByteArray> lines = ReadLines(path_);
+    const FileRead file = ReadWholeFile(path_);
+    // Writing what could not be read would drop the file's other entries.
+    if (file.error) {
+        throw IniWriteError(path_, *file.error);
+    }
+    std::vector<QByteArray> lines = SplitLines(file.bytes);
     std::optional<std::size_t> sectionLine;
     std::size_t insertAt = lines.size();
     for (std::size_t i = 0; i < lines.size(); ++i) {

@@ -1,5 +1,6 @@
 #include "ini_file.h"
 #include "test_files.h"
+#include "without_permission_override.h"
 
 #include <QtTest>
 
@@ -21,6 +22,7 @@ private Q_SLOTS:
     void writes();
     void firstWriteCreatesTheFile();
     void unwritableFolderThrows();
+    void unreadableFileIsNotWrittenOver();
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;
@@ -148,6 +150,18 @@ void IniFileTest::unwritableFolderThrows()
     } catch (const zef::IniWriteError& error) {
         QCOMPARE(QString::fromLocal8Bit(error.what()), QStringLiteral("Unable to write to ") + ini.path());
     }
+}
+
+void IniFileTest::unreadableFileIsNotWrittenOver()
+{
+    zef::testing::DropPermissionOverride();
+    const QByteArray stored = "[FormOptions]\r\nleft=30\r\n[Other]\r\nkept=1\r\n";
+    WriteAll(path_, stored);
+    QVERIFY(QFile::setPermissions(path_, QFile::WriteOwner));
+    IniFile ini(path_);
+    QVERIFY_THROWS_EXCEPTION(zef::IniWriteError, ini.writeInteger("FormOptions", "top", 40));
+    QVERIFY(QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner));
+    QCOMPARE(ReadAll(path_), stored);
 }
 
 QTEST_GUILESS_MAIN(IniFileTest)
