@@ -36,8 +36,6 @@ dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 ||
     { echo "FAIL: the dependencies do not name Qt: $(dpkg-deb --field "$deb" Depends)" >&2; exit 1; }
 desktop-file-validate "$unpacked/usr/share/applications/zef.desktop"
 appstreamcli validate --no-net "$unpacked/usr/share/metainfo/org.example.zef.metainfo.xml"
-grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$unpacked/usr/share/doc/zef/copyright" ||
-    { echo "FAIL: the copyright file is not in the machine-readable format" >&2; exit 1; }
 
 DEBIAN_FRONTEND=noninteractive apt-get install -y "./$deb"
 
@@ -51,5 +49,6 @@ echo "== the installed zef as a new user"
 cp tests/system/zef_installed_test.sh tests/system/common.sh build/tests/system/zef_close_request "$checks"
 chmod -R a+rX "$checks"
 id "$user" >/dev/null 2>&1 || useradd --create-home "$user"
-rm -rf "/home/$user/.config/ZeF"
+# The check starts from a user without settings: drop those of an earlier run.
+rm -rf "$(getent passwd "$user" | cut -d: -f6)/.config/ZeF"
 runuser --login "$user" --command "sh $checks/zef_installed_test.sh /usr/bin/zef $checks/zef_close_request"
