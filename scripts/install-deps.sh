@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing ZeF need,
-# skipping the update when everything is already there.
+# and any given as arguments, skipping the update when everything is already
+# there.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   qt6-base-dev libxcb1-dev libgl1 libglu1-mesa libgl1-mesa-dri
   xvfb xauth xdotool x11-utils imagemagick libcap2-bin
 )
+packages+=("$@")
 
 missing=()
 for package in "${packages[@]}"; do

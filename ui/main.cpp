@@ -4,6 +4,7 @@
 // loop runs until it closes. The GL libraries go only once the window is gone.
 #include "gl_libraries.h"
 #include "intro_scene.h"
+#include "settings_location.h"
 #include "verInc.h"
 #include "webU.h"
 
@@ -17,7 +18,7 @@ int main(int argc, char* argv[])
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Spinwheel"));
     int status = 0;
     {
-        zef::TForm1 window(QCoreApplication::applicationDirPath());
+        zef::TForm1 window(zef::ProgramSettingsFolder());
         window.show();
         status = QApplication::exec();
     }

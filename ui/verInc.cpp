@@ -1,5 +1,6 @@
 #include "verInc.h"
 
+#include "build_tree.h"
 #include "ini_file.h"
 
 #include <QFileInfo>
@@ -69,7 +70,7 @@ void StampBuild()
 {
     std::error_code error;
     const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (error) {
+    if (error || !InsideBuildTree(QString::fromStdString(executable.parent_path().string()))) {
         return;
     }
     StampProjectOptions(ProjectOptionsPath(QString::fromStdString(executable.string())));

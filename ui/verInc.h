@@ -23,7 +23,8 @@ QString ProjectOptionsPath(const QString& executablePath);
 // window yet); the file is then as it was.
 void StampProjectOptions(const QString& path);
 
-// Stamps the project options file of the running executable. Runs before the
+// Stamps the project options file of the running executable when it runs
+// inside its build tree; an installed copy is never stamped. Runs before the
 // application object exists, so it finds the executable without Qt's help.
 void StampBuild();
 

@@ -37,7 +37,7 @@ class TForm1 : public QWidget {
     Q_OBJECT
 
 public:
-    // `settingsDirectory` holds "zeF.ini": the executable's folder in the program.
+    // `settingsDirectory` holds "zeF.ini" (ProgramSettingsFolder() in the program).
     explicit TForm1(const QString& settingsDirectory, QWidget* parent = nullptr);
     ~TForm1() override;
 
