@@ -1,5 +1,6 @@
 #include "webU.h"
 
+#include "application_title.h"
 #include "ini_file.h"
 #include "intro_surface.h"
 #include "plan_reset.h"
@@ -14,7 +15,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QOpenGLContext>
@@ -78,7 +78,7 @@ void TForm1::FormCreate()
         }
     }
     setWindowTitle(kCaption);
-    QGuiApplication::setApplicationDisplayName(kApplicationTitle);
+    SetApplicationTitle(kApplicationTitle);
     LoadPlanEditor();
     Button3Click();
     HotKeyAtom = GlobalHotKey::AddAtom(kHotKeyAtomName);
@@ -214,14 +214,14 @@ bool TForm1::FormCloseQuery()
 void TForm1::ShowLockedMessage()
 {
     // No owner: a dialog owned by the disabled window would be disabled too.
-    QMessageBox message(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+    QMessageBox message(QMessageBox::NoIcon, ApplicationTitle(),
                         QStringLiteral("pls\nNEVYPÍNAT\ndík r"), QMessageBox::Ok);
     message.exec();
 }
 
 void TForm1::ShowError(const QString& text)
 {
-    QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), text);
+    QMessageBox::critical(this, ApplicationTitle(), text);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
