@@ -1,6 +1,7 @@
 #include "webU.h"
 
 #include "application_title.h"
+#include "frame_position.h"
 #include "ini_file.h"
 #include "intro_surface.h"
 #include "plan_reset.h"
@@ -116,7 +117,7 @@ void TForm1::ApplySettings()
 {
     SettingsIni = std::make_unique<IniFile>(QDir(settingsDirectory_).filePath(QString::fromLatin1(kSettingsFileName)));
     const StoredSettings stored = ReadSettings(*SettingsIni);
-    move(stored.left, stored.top);
+    MoveFrame(*this, QPoint(stored.left, stored.top));
     StartCount = stored.starts + 1;
     DesignCount = stored.designs;
     RecruitCount = stored.recruitments;
