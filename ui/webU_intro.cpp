@@ -69,7 +69,12 @@ bool TForm1::InitGLContext()
     return true;
 }
 
-void TForm1::LoadGLTextures() { UploadIntroTexture(Image1->pixmap().toImage()); }
+void TForm1::LoadGLTextures()
+{
+    // Only an intro needs the picture; a start without one does not load it.
+    Image1->setPixmap(QPixmap::fromImage(IntroPicture()));
+    UploadIntroTexture(Image1->pixmap().toImage());
+}
 
 void TForm1::ApplyGLProjection()
 {

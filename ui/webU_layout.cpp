@@ -3,14 +3,11 @@
 #include "webU.h"
 
 #include "caption_fit.h"
-#include "intro_picture.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -61,9 +58,9 @@ void TForm1::BuildLayout()
     setAutoFillBackground(true);
     setFont(PixelFont(kWindowFamilies, QFont::SansSerif, 11));
 
+    // The picture itself is loaded only when an intro starts (LoadGLTextures).
     Image1 = new QLabel(this);
     Image1->setGeometry(80, 74, 256, 256);
-    Image1->setPixmap(QPixmap::fromImage(IntroPicture()));
     Image1->hide();
 
     GroupBox3 = new QGroupBox(QStringLiteral("-"), this);
