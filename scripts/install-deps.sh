@@ -7,8 +7,9 @@ set -euo pipefail
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libbenchmark-dev
-  qt6-base-dev libxcb1-dev libgl1 libglu1-mesa libgl1-mesa-dri
-  xvfb xauth xdotool x11-utils imagemagick libcap2-bin
+  qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
+  libxcb1-dev libgl1 libglu1-mesa libgl1-mesa-dri
+  xvfb xauth xdotool x11-utils imagemagick openbox libcap2-bin
 )
 packages+=("$@")
 

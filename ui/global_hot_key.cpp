@@ -100,10 +100,15 @@ bool GlobalHotKey::registerKey(std::uint32_t id, std::uint16_t modifiers, std::u
         return false;
     }
     const xcb_window_t root = RootWindow(connection);
+    // All four grabs go out before the first check waits, so the checks
+    // cost one round trip to the server instead of four.
+    std::array<xcb_void_cookie_t, kLockVariants.size()> cookies{};
+    for (std::size_t i = 0; i < kLockVariants.size(); ++i) {
+        cookies[i] = xcb_grab_key_checked(connection, 1, root, modifiers | kLockVariants[i], keycode,
+                                          XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    }
     bool grabbed = true;
-    for (const std::uint16_t locks : kLockVariants) {
-        const xcb_void_cookie_t cookie = xcb_grab_key_checked(connection, 1, root, modifiers | locks, keycode,
-                                                              XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+    for (const xcb_void_cookie_t cookie : cookies) {
         if (xcb_generic_error_t* error = xcb_request_check(connection, cookie)) {
             // Another client holds this combination.
             std::free(error);

@@ -2,6 +2,8 @@
 // the intro's meter and scene are reset and the build stamp runs before the
 // application object exists, then the one window is created and the message
 // loop runs until it closes. The GL libraries go only once the window is gone.
+#include "application_title.h"
+#include "czech_qt_texts.h"
 #include "gl_libraries.h"
 #include "intro_scene.h"
 #include "settings_location.h"
@@ -15,7 +17,8 @@ int main(int argc, char* argv[])
     zef::ResetIntroScene();
     zef::StampBuild();
     QApplication application(argc, argv);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Spinwheel"));
+    zef::InstallCzechQtTexts(application);
+    zef::SetApplicationTitle(QStringLiteral("Spinwheel"));
     int status = 0;
     {
         zef::TForm1 window(zef::ProgramSettingsFolder());

@@ -6,18 +6,21 @@
 
 namespace zef {
 
-bool PlanOnDisk::wouldOverwriteUnseen(const QByteArray& bytes) const
+PlanOnDisk::Write PlanOnDisk::whatWritingMeans(const QByteArray& bytes) const
 {
     // Nothing there, or no plan (a folder in its place): the write itself
     // succeeds or fails with its own message, and loses nothing.
     if (!QFileInfo(path_).isFile()) {
-        return false;
+        return Write::Safe;
     }
     const FileRead current = ReadWholeFile(path_);
     if (current.error) {
-        return true;
+        return Write::Unseen;
     }
-    return current.bytes != bytes && current.bytes != known_;
+    if (current.bytes == bytes) {
+        return Write::Needless;
+    }
+    return current.bytes == known_ ? Write::Safe : Write::Unseen;
 }
 
 }  // namespace zef

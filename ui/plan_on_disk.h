@@ -16,10 +16,12 @@ public:
     // The bytes this window loaded from the file or wrote to it.
     void remember(const QByteArray& bytes) { known_ = bytes; }
 
-    // Whether writing `bytes` would lose something the window never saw: the
-    // file is a regular file that differs both from what the window last saw
-    // and from `bytes`, or that cannot be read, or that the window never read.
-    bool wouldOverwriteUnseen(const QByteArray& bytes) const;
+    enum class Write {
+        Needless,  // the file already holds exactly these bytes
+        Safe,      // nothing there, or what the window last saw, or no file (a folder) at all
+        Unseen,    // it would lose what someone else put there, or what could not be read
+    };
+    Write whatWritingMeans(const QByteArray& bytes) const;
 
 private:
     QString path_;

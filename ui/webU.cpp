@@ -1,7 +1,9 @@
 #include "webU.h"
 
+#include "application_title.h"
 #include "file_messages.h"
 #include "file_replace.h"
+#include "frame_position.h"
 #include "ini_file.h"
 #include "intro_surface.h"
 #include "plan_reset.h"
@@ -15,7 +17,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QOpenGLContext>
@@ -79,7 +80,7 @@ void TForm1::FormCreate()
         }
     }
     setWindowTitle(kCaption);
-    QGuiApplication::setApplicationDisplayName(kApplicationTitle);
+    SetApplicationTitle(kApplicationTitle);
     // An editor that never received the plan must not be saved over it.
     if (LoadPlanEditor()) {
         Button3Click();
@@ -121,7 +122,13 @@ bool TForm1::LoadPlanEditor()
 
 bool TForm1::SavePlan(const QByteArray& bytes)
 {
-    if (planOnDisk_.wouldOverwriteUnseen(bytes)) {
+    const PlanOnDisk::Write write = planOnDisk_.whatWritingMeans(bytes);
+    // Rewriting the same bytes changes nothing and would only cost a sync.
+    if (write == PlanOnDisk::Write::Needless) {
+        planOnDisk_.remember(bytes);
+        return true;
+    }
+    if (write == PlanOnDisk::Write::Unseen) {
         const QMessageBox::StandardButton answer =
             QMessageBox::question(this, QStringLiteral("ZeF"), OverwriteQuestion(kPlanFile),
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
@@ -142,7 +149,7 @@ void TForm1::ApplySettings()
     SettingsIni = std::make_unique<IniFile>(QDir(settingsDirectory_).filePath(QString::fromLatin1(kSettingsFileName)));
     const StoredSettings stored = ReadSettings(*SettingsIni);
     settingsAtStart_ = stored;
-    move(stored.left, stored.top);
+    MoveFrame(*this, QPoint(stored.left, stored.top));
     StartCount = stored.starts + 1;
     DesignCount = stored.designs;
     RecruitCount = stored.recruitments;
@@ -242,14 +249,14 @@ bool TForm1::FormCloseQuery()
 void TForm1::ShowLockedMessage()
 {
     // No owner: a dialog owned by the disabled window would be disabled too.
-    QMessageBox message(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+    QMessageBox message(QMessageBox::NoIcon, ApplicationTitle(),
                         QStringLiteral("pls\nNEVYPÍNAT\ndík r"), QMessageBox::Ok);
     message.exec();
 }
 
 void TForm1::ShowError(const QString& text)
 {
-    QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), text);
+    QMessageBox::critical(this, ApplicationTitle(), text);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

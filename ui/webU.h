@@ -124,6 +124,7 @@ private:
     ReportView* reportView_ = nullptr;
     SessionGuard* sessionGuard_ = nullptr;
     QWidget* glContainer_ = nullptr;  // holds GLSurface
+    QSize projectedFrame_;            // the outer size the projection was made for
 };
 
 // The one main window, set while it exists.

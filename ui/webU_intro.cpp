@@ -69,7 +69,12 @@ bool TForm1::InitGLContext()
     return true;
 }
 
-void TForm1::LoadGLTextures() { UploadIntroTexture(Image1->pixmap().toImage()); }
+void TForm1::LoadGLTextures()
+{
+    // Only an intro needs the picture; a start without one does not load it.
+    Image1->setPixmap(QPixmap::fromImage(IntroPicture()));
+    UploadIntroTexture(Image1->pixmap().toImage());
+}
 
 void TForm1::ApplyGLProjection()
 {
@@ -83,9 +88,9 @@ void TForm1::SetGLProjection()
 {
     // The viewport counts device pixels; the aspect is the outer frame's.
     const qreal ratio = devicePixelRatio();
-    const QRect frame = frameGeometry();
+    projectedFrame_ = frameGeometry().size();
     zef::SetGLProjection(static_cast<int>(std::lround(width() * ratio)), static_cast<int>(std::lround(height() * ratio)),
-                         frame.width(), frame.height());
+                         projectedFrame_.width(), projectedFrame_.height());
 }
 
 // A request still pending while the intro is torn down finds no context and
@@ -105,6 +110,12 @@ bool TForm1::RenderGLFrame()
 {
     if (!GLContext->makeCurrent(GLSurface)) {
         return false;
+    }
+    // The projection made at the start had no frame to go by: the window
+    // manager frames the window only once it is shown. The first frame, and
+    // any after a change of frame, gets the aspect a resize would give.
+    if (frameGeometry().size() != projectedFrame_) {
+        SetGLProjection();
     }
     RenderIntroFrame([this] { AdvanceIntro(); });
     GLContext->swapBuffers(GLSurface);

@@ -2,16 +2,15 @@
 // controls do not follow resizing.
 #include "webU.h"
 
-#include "intro_picture.h"
+#include "caption_fit.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
 #include <QGroupBox>
-#include <QImage>
 #include <QLabel>
-#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyleFactory>
 
 namespace zef {
 
@@ -21,8 +20,13 @@ namespace {
 // that less a 4-pixel frame and a 30-pixel caption.
 constexpr QSize kClientSize(571, 351);
 
-// The designed fonts are rarely installed on Linux; the style hint picks the
-// nearest one of the same pixel size.
+// The designed faces are rarely installed on Linux. DejaVu Sans Condensed at
+// the designed pixel size is as wide as the designed face, so every caption
+// fits its control; without it the style hint picks the nearest face and
+// FitCaption shrinks what would not fit.
+const QStringList kWindowFamilies = {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                                     QStringLiteral("DejaVu Sans Condensed")};
+
 QFont PixelFont(const QStringList& families, QFont::StyleHint hint, int pixels)
 {
     QFont font;
@@ -52,26 +56,39 @@ void TForm1::BuildLayout()
     resize(kClientSize);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    setFont(PixelFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, QFont::SansSerif, 11));
+    setFont(PixelFont(kWindowFamilies, QFont::SansSerif, 11));
 
+    // The picture itself is loaded only when an intro starts (LoadGLTextures).
     Image1 = new QLabel(this);
     Image1->setGeometry(80, 74, 256, 256);
-    Image1->setPixmap(QPixmap::fromImage(IntroPicture()));
     Image1->hide();
 
     GroupBox3 = new QGroupBox(QStringLiteral("-"), this);
     GroupBox3->setGeometry(9, 9, 551, 336);
     GroupBox3->hide();
+    // Fusion draws a group's frame below its caption, right across the
+    // controls designed just under the group's top edge; the Windows style
+    // runs it through the middle of the caption, as designed. The controls
+    // inside keep the application's style.
+    if (QStyle* frameStyle = QStyleFactory::create(QStringLiteral("Windows"))) {
+        frameStyle->setParent(GroupBox3);
+        GroupBox3->setStyle(frameStyle);
+    }
 
     Button6 = new QPushButton(QStringLiteral("Reset"), GroupBox3);
     Button6->setGeometry(5, 15, 56, 16);
 
     Button3 = new QPushButton(QStringLiteral("Obnovit (F5)"), GroupBox3);
     Button3->setGeometry(65, 15, 71, 16);
-    Button3->setFont(PixelFont({QStringLiteral("MS Sans Serif")}, QFont::SansSerif, 5));
+    // Designed with its own 5-pixel "MS Sans Serif". That face is a bitmap
+    // face whose smallest size is the window's 11 pixels, so the caption was
+    // seen at 11 pixels; a true 5-pixel font could not be read.
 
     chbIntro = new QCheckBox(QStringLiteral("Intro při startu"), GroupBox3);
     chbIntro->setGeometry(150, 13, 97, 17);
+    FitCaption(*Button6, QStyle::SE_PushButtonContents);
+    FitCaption(*Button3, QStyle::SE_PushButtonContents);
+    FitCaption(*chbIntro, QStyle::SE_CheckBoxContents);
 
     Memo4 = WrappingEdit(GroupBox3, QRect(5, 35, 131, 296));
 

@@ -1,91 +1,98 @@
 #include "windows1250_codec.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include <algorithm>
+#include <array>
+#include <optional>
 
 namespace zef {
 
 namespace {
 
-constexpr const char* kEncoding = "windows-1250";
+// Bytes 0x80 to 0xFF from Windows-1250's code chart; bytes below 0x80 are
+// ASCII. The five bytes the chart leaves undefined (0x81, 0x83, 0x88, 0x90,
+// 0x98) stand for the C1 controls of the same value. A table of our own
+// rather than a general converter: the first conversion then loads nothing.
+constexpr std::array<char16_t, 128> kUpperHalf = {
+    u'\u20AC', u'\u0081', u'\u201A', u'\u0083', u'\u201E', u'\u2026', u'\u2020', u'\u2021',  // 0x80
+    u'\u0088', u'\u2030', u'\u0160', u'\u2039', u'\u015A', u'\u0164', u'\u017D', u'\u0179',  // 0x88
+    u'\u0090', u'\u2018', u'\u2019', u'\u201C', u'\u201D', u'\u2022', u'\u2013', u'\u2014',  // 0x90
+    u'\u0098', u'\u2122', u'\u0161', u'\u203A', u'\u015B', u'\u0165', u'\u017E', u'\u017A',  // 0x98
+    u'\u00A0', u'\u02C7', u'\u02D8', u'\u0141', u'\u00A4', u'\u0104', u'\u00A6', u'\u00A7',  // 0xA0
+    u'\u00A8', u'\u00A9', u'\u015E', u'\u00AB', u'\u00AC', u'\u00AD', u'\u00AE', u'\u017B',  // 0xA8
+    u'\u00B0', u'\u00B1', u'\u02DB', u'\u0142', u'\u00B4', u'\u00B5', u'\u00B6', u'\u00B7',  // 0xB0
+    u'\u00B8', u'\u0105', u'\u015F', u'\u00BB', u'\u013D', u'\u02DD', u'\u013E', u'\u017C',  // 0xB8
+    u'\u0154', u'\u00C1', u'\u00C2', u'\u0102', u'\u00C4', u'\u0139', u'\u0106', u'\u00C7',  // 0xC0
+    u'\u010C', u'\u00C9', u'\u0118', u'\u00CB', u'\u011A', u'\u00CD', u'\u00CE', u'\u010E',  // 0xC8
+    u'\u0110', u'\u0143', u'\u0147', u'\u00D3', u'\u00D4', u'\u0150', u'\u00D6', u'\u00D7',  // 0xD0
+    u'\u0158', u'\u016E', u'\u00DA', u'\u0170', u'\u00DC', u'\u00DD', u'\u0162', u'\u00DF',  // 0xD8
+    u'\u0155', u'\u00E1', u'\u00E2', u'\u0103', u'\u00E4', u'\u013A', u'\u0107', u'\u00E7',  // 0xE0
+    u'\u010D', u'\u00E9', u'\u0119', u'\u00EB', u'\u011B', u'\u00ED', u'\u00EE', u'\u010F',  // 0xE8
+    u'\u0111', u'\u0144', u'\u0148', u'\u00F3', u'\u00F4', u'\u0151', u'\u00F6', u'\u00F7',  // 0xF0
+    u'\u0159', u'\u016F', u'\u00FA', u'\u0171', u'\u00FC', u'\u00FD', u'\u0163', u'\u02D9',  // 0xF8
+};
 
 bool IsLineBreak(QChar c)
 {
     return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
 }
 
-// Normalises every kind of line break to '\n' ("\r\n" counts as one).
-QString WithPlainLineBreaks(const QString& text)
+// The byte that holds `c`, or nothing when Windows-1250 has none.
+std::optional<char> ByteFor(char16_t c)
 {
-    QString result;
-    result.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (!IsLineBreak(c)) {
-            result.append(c);
-            continue;
-        }
-        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
-            ++i;
-        }
-        result.append(u'\n');
+    if (c < 0x80) {
+        return static_cast<char>(c);
     }
-    return result;
-}
-
-bool Encodes(const QString& character)
-{
-    QStringEncoder encoder(kEncoding);
-    const QByteArray bytes = encoder.encode(character);
-    return !encoder.hasError();
-}
-
-// Only called once the whole text is known to fail, so the per-character
-// encoders cost nothing in the normal case.
-UnencodableCharacter FirstUnencodable(const QString& plain)
-{
-    int line = 1;
-    for (qsizetype i = 0; i < plain.size(); ++i) {
-        if (plain.at(i) == u'\n') {
-            ++line;
-            continue;
-        }
-        const qsizetype length =
-            plain.at(i).isHighSurrogate() && i + 1 < plain.size() && plain.at(i + 1).isLowSurrogate() ? 2 : 1;
-        const QString character = plain.mid(i, length);
-        if (!Encodes(character)) {
-            return {character, line};
-        }
-        i += length - 1;
+    const auto found = std::find(kUpperHalf.begin(), kUpperHalf.end(), c);
+    if (found == kUpperHalf.end()) {
+        return std::nullopt;
     }
-    return {QString(), line};
+    return static_cast<char>(0x80 + (found - kUpperHalf.begin()));
 }
 
 }  // namespace
 
 QString DecodeWindows1250(QByteArrayView bytes)
 {
-    QStringDecoder decoder(kEncoding);
-    return WithPlainLineBreaks(decoder.decode(bytes));
+    QString text;
+    text.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte == '\r') {
+            if (i + 1 < bytes.size() && bytes[i + 1] == '\n') {
+                ++i;
+            }
+            text.append(u'\n');
+            continue;
+        }
+        text.append(QChar(byte < 0x80 ? char16_t(byte) : kUpperHalf[byte - 0x80]));
+    }
+    return text;
 }
 
 Windows1250Text EncodeWindows1250(const QString& text)
 {
-    const QString plain = WithPlainLineBreaks(text);
-    QString crlf;
-    crlf.reserve(plain.size() + plain.count(u'\n'));
-    for (const QChar c : plain) {
-        if (c == u'\n') {
-            crlf.append(u'\r');
-        }
-        crlf.append(c);
-    }
-
-    QStringEncoder encoder(kEncoding);
     Windows1250Text result;
-    result.bytes = encoder.encode(crlf);
-    if (encoder.hasError()) {
-        result.failure = FirstUnencodable(plain);
+    result.bytes.reserve(text.size() + text.count(u'\n'));
+    int line = 1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (IsLineBreak(c)) {
+            // "\r\n" counts as one break.
+            if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') {
+                ++i;
+            }
+            result.bytes.append("\r\n");
+            ++line;
+            continue;
+        }
+        if (const std::optional<char> byte = ByteFor(c.unicode())) {
+            result.bytes.append(*byte);
+            continue;
+        }
+        // A character outside the Basic Multilingual Plane is named whole.
+        const qsizetype length = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate() ? 2 : 1;
+        result.failure = UnencodableCharacter{text.mid(i, length), line};
+        return result;
     }
     return result;
 }

@@ -1,3 +1,4 @@
+#include "application_title.h"
 #include "gl_libraries.h"
 #include "test_files.h"
 #include "gui_test_main.h"
@@ -98,7 +99,7 @@ void MainWindowTest::startsInEmptyFolder()
     QCOMPARE(QByteArray::fromStdString(zef::reportText.substr(before)), emptyPlanReport);
     QCOMPARE(window->Memo3->toPlainText(), ExpectedView());
     QVERIFY(window->windowTitle().startsWith(QStringLiteral("ZeF v.3")));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("q71_brouzdac"));
+    QCOMPARE(zef::ApplicationTitle(), QStringLiteral("q71_brouzdac"));
     QVERIFY(window->GroupBox3->isVisibleTo(window.get()));
     QCOMPARE(zef::Form1, window.get());
 }

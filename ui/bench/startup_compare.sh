@@ -1,40 +1,84 @@
 #!/bin/sh
-# Time from launch to a visible window, zef next to a bare Qt Widgets window,
-# each started RUNS times (median in ms). Needs a display: run it under xvfb-run.
-# Usage: startup_compare.sh ZEF MINIMAL_WINDOW [RUNS]
+# Start-up time and memory of zef next to two yardsticks: yardstick_window
+# (a bare Qt Widgets window with zef's controls, fonts and texts) and
+# minimal_window (an empty Qt window, the floor). Each program is started RUNS
+# times, the three in turn so that a busy machine slows them alike; printed
+# are the medians of the time from launch to a visible window and of the
+# resident memory (VmRSS) once the window has been shown for SETTLE seconds.
+# zef runs with the intro off in a folder holding the example files; the
+# yardstick shows the same plan and report.
+# Needs a display: run it under xvfb-run, or on a desktop.
+# Usage: startup_compare.sh ZEF YARDSTICK_WINDOW MINIMAL_WINDOW [RUNS]
 set -eu
 zef=$(realpath "$1")
-minimal=$(realpath "$2")
-runs=${3:-15}
+yardstick=$(realpath "$2")
+minimal=$(realpath "$3")
+runs=${4:-31}
+settle=0.3
+source_dir=$(realpath "$(dirname "$0")/../..")
 
-now_ms() { echo $(($(date +%s%N) / 1000000)); }
+now_ns() { date +%s%N; }
 
-# Prints the milliseconds until a visible window titled $2 appears for command $1.
-time_to_window() {
-    start=$(now_ms)
-    "$1" >/dev/null 2>&1 &
+# Starts "$@" after the window title pattern $title, waits for a visible
+# window of that title and appends "milliseconds resident-kB" to $out.
+measure() {
+    out=$1 title=$2
+    shift 2
+    start=$(now_ns)
+    "$@" >/dev/null 2>&1 &
     pid=$!
-    until xdotool search --onlyvisible --name "$2" >/dev/null 2>&1; do
-        sleep 0.005
+    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+        sleep 0.002
     done
-    end=$(now_ms)
+    end=$(now_ns)
+    sleep "$settle"
+    rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    echo $((end - start))
+    echo "$(((end - start) / 1000000)) $rss" >>"$out"
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
-# zef runs from a copy with its own settings file, intro off, in an empty folder.
 root=$(mktemp -d)
 trap 'rm -rf "$root"' EXIT
-cp "$zef" "$root/zef"
-printf '[FormOptions]\r\nintro=0\r\n' >"$root/zeF.ini"
-cd "$root"
+mkdir "$root/bin" "$root/work" "$root/config"
+cp "$zef" "$root/bin/zef"
+cp "$source_dir/examples/arm.txt" "$source_dir/examples/rekrut.txt" "$root/work/"
+iconv -f WINDOWS-1250 -t UTF-8 "$source_dir/examples/rekrut.txt" >"$root/plan.utf8"
+cp "$source_dir/tests/golden/examples-report.utf8.txt" "$root/report.utf8"
+# The settings with the intro off, both beside the program and in the
+# per-user configuration folder, wherever this build looks for them.
+settings='[FormOptions]\r\nintro=0\r\nleft=100\r\ntop=100\r\n'
+printf "$settings" >"$root/bin/zeF.ini"
+mkdir -p "$root/config/ZeF"
+printf "$settings" >"$root/config/ZeF/zeF.ini"
+export XDG_CONFIG_HOME="$root/config"
+cd "$root/work"
 
-time_to_window "$root/zef" "^ZeF v" >/dev/null
-time_to_window "$minimal" "^minimal window" >/dev/null
-for i in $(seq "$runs"); do time_to_window "$root/zef" "^ZeF v"; done | median >"$root/zef.ms"
-for i in $(seq "$runs"); do time_to_window "$minimal" "^minimal window"; done | median >"$root/minimal.ms"
-echo "zef: $(cat "$root/zef.ms") ms, minimal window: $(cat "$root/minimal.ms") ms (medians of $runs starts)"
-awk -v a="$(cat "$root/zef.ms")" -v b="$(cat "$root/minimal.ms")" 'BEGIN { printf "ratio: %.2f\n", a / b }'
+run_zef() { measure "$root/zef.txt" "^ZeF v" "$root/bin/zef"; }
+run_yardstick() { measure "$root/yardstick.txt" "^yardstick window" "$yardstick" "$root/plan.utf8" "$root/report.utf8"; }
+run_minimal() { measure "$root/minimal.txt" "^minimal window" "$minimal"; }
+
+# One unmeasured round warms the caches.
+run_zef && run_yardstick && run_minimal
+rm -f "$root"/*.txt
+for i in $(seq "$runs"); do
+    run_zef
+    run_yardstick
+    run_minimal
+done
+
+for name in zef yardstick minimal; do
+    ms=$(cut -d' ' -f1 "$root/$name.txt" | median)
+    kb=$(cut -d' ' -f2 "$root/$name.txt" | median)
+    echo "$name $ms $kb" >>"$root/medians"
+done
+awk -v runs="$runs" '
+    { name[NR] = $1; ms[NR] = $2; kb[NR] = $3 }
+    END {
+        printf "medians of %d starts each\n", runs
+        printf "%-10s %8s %10s %14s %14s\n", "program", "ms", "RSS kB", "time/yardstick", "RSS/yardstick"
+        for (i = 1; i <= NR; i++)
+            printf "%-10s %8d %10d %14.2f %14.2f\n", name[i], ms[i], kb[i], ms[i] / ms[2], kb[i] / kb[2]
+    }' "$root/medians"
