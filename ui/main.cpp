@@ -5,6 +5,7 @@
 #include "gl_libraries.h"
 #include "intro_scene.h"
 #include "settings_location.h"
+#include "termination_close.h"
 #include "verInc.h"
 #include "webU.h"
 
@@ -16,10 +17,12 @@ int main(int argc, char* argv[])
     zef::StampBuild();
     QApplication application(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Spinwheel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zef"));
     int status = 0;
     {
         zef::TForm1 window(zef::ProgramSettingsFolder());
         window.show();
+        zef::CloseOnTermination(&window);
         status = QApplication::exec();
     }
     zef::UnloadGLLibraries();
