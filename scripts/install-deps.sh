@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   qt6-base-dev libxcb1-dev libgl1 libglu1-mesa libgl1-mesa-dri
   xvfb xauth xdotool x11-utils imagemagick libcap2-bin
+  qt6-wayland weston dbus-daemon dbus-bin
 )
 packages+=("$@")
 
