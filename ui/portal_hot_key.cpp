@@ -7,6 +7,8 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 
+#include <algorithm>
+
 namespace zef {
 
 namespace {
@@ -120,9 +122,7 @@ void PortalHotKey::shortcutsBound(std::uint32_t response, const QVariantMap& res
              std::any_of(shortcuts.cbegin(), shortcuts.cend(), [this](const PortalShortcut& s) { return s.id == id_; });
     if (!bound_) {
         Q_EMIT unavailable(QStringLiteral("the desktop portal did not bind the shortcut"));
-        return;
     }
-    Q_EMIT bound();
 }
 
 void PortalHotKey::onActivated(const QDBusObjectPath& session, const QString& id, qulonglong timestamp,

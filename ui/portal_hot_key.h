@@ -29,13 +29,11 @@ public:
     // Closes the portal session, which releases the binding.
     ~PortalHotKey() override;
 
-    // Asks for the shortcut `id`, shown to the user as `description`. The
-    // outcome is bound() or unavailable(); the latter may come before this
-    // returns.
+    // Asks for the shortcut `id`, shown to the user as `description`. When
+    // it cannot be had, unavailable() says why, possibly before this returns.
     void bind(const QString& id, const QString& description, const QString& trigger);
 
 Q_SIGNALS:
-    void bound();
     void activated();
     void unavailable(const QString& reason);
 

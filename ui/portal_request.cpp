@@ -4,8 +4,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 
-#include <atomic>
-
 namespace zef {
 
 namespace {
@@ -29,7 +27,7 @@ QString PortalHandlePath(const QString& kind, const QString& uniqueName, const Q
 
 QString NewPortalToken()
 {
-    static std::atomic<int> counter{0};
+    static int counter = 0;
     return QStringLiteral("zef%1").arg(++counter);
 }
 
