@@ -10,6 +10,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
   libxcb1-dev libgl1 libglu1-mesa libgl1-mesa-dri
   xvfb xauth xdotool x11-utils imagemagick openbox libcap2-bin
+  qt6-wayland weston dbus-daemon dbus-bin
 )
 packages+=("$@")
 

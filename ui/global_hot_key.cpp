@@ -1,7 +1,11 @@
 #include "global_hot_key.h"
 
+#include "portal_hot_key.h"
+#include "window_system.h"
 #include "x11_connection.h"
 
+#include <QDBusConnection>
+#include <QDebug>
 #include <QGuiApplication>
 
 #ifdef ZEF_HAVE_XCB
@@ -87,17 +91,34 @@ std::uint32_t GlobalHotKey::AddAtom(const char* name)
     return kNoX11Atom;
 }
 
-bool GlobalHotKey::registerKey(std::uint32_t id, std::uint16_t modifiers, std::uint32_t keysym)
+bool GlobalHotKey::registerKey(std::uint32_t id, std::uint16_t modifiers, std::uint32_t keysym, const QString& name,
+                               const QString& description)
 {
     unregisterKey();
+    id_ = id;
+    switch (CurrentWindowSystem()) {
+    case WindowSystem::X11:
+        return grabX11Key(modifiers, keysym);
+    case WindowSystem::Wayland:
+        bindThroughPortal(modifiers, keysym, name, description);
+        return true;
+    case WindowSystem::Other:
+        break;
+    }
+    return reportUnavailable(
+        QStringLiteral("the %1 platform has no system-wide keys").arg(QGuiApplication::platformName()));
+}
+
+bool GlobalHotKey::grabX11Key(std::uint16_t modifiers, std::uint32_t keysym)
+{
 #ifdef ZEF_HAVE_XCB
     xcb_connection_t* connection = X11Connection();
     if (!connection) {
-        return false;
+        return reportUnavailable(QStringLiteral("there is no X11 connection"));
     }
     const std::uint8_t keycode = KeycodeFor(connection, keysym);
     if (!keycode) {
-        return false;
+        return reportUnavailable(QStringLiteral("the keyboard has no such key"));
     }
     const xcb_window_t root = RootWindow(connection);
     // All four grabs go out before the first check waits, so the checks
@@ -120,23 +141,38 @@ bool GlobalHotKey::registerKey(std::uint32_t id, std::uint16_t modifiers, std::u
             xcb_ungrab_key(connection, keycode, root, modifiers | locks);
         }
         xcb_flush(connection);
-        return false;
+        return reportUnavailable(QStringLiteral("another program holds the key"));
     }
-    id_ = id;
     keycode_ = keycode;
     modifiers_ = modifiers;
     QCoreApplication::instance()->installNativeEventFilter(this);
     return true;
 #else
-    Q_UNUSED(id);
     Q_UNUSED(modifiers);
     Q_UNUSED(keysym);
-    return false;
+    return reportUnavailable(QStringLiteral("this build has no X11 support"));
 #endif
+}
+
+void GlobalHotKey::bindThroughPortal(std::uint16_t modifiers, std::uint32_t keysym, const QString& name,
+                                     const QString& description)
+{
+    portal_ = std::make_unique<PortalHotKey>(QDBusConnection::sessionBus());
+    connect(portal_.get(), &PortalHotKey::activated, this, [this] { Q_EMIT activated(id_); });
+    connect(portal_.get(), &PortalHotKey::unavailable, this, &GlobalHotKey::reportUnavailable);
+    portal_->bind(name, description, ShortcutTrigger(modifiers, keysym));
+}
+
+bool GlobalHotKey::reportUnavailable(const QString& reason)
+{
+    qWarning().noquote() << QStringLiteral("The window cannot be locked: its hot key is not available, because %1.")
+                                .arg(reason);
+    return false;
 }
 
 void GlobalHotKey::unregisterKey()
 {
+    portal_.reset();
     if (!keycode_) {
         return;
     }

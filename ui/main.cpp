@@ -7,6 +7,7 @@
 #include "gl_libraries.h"
 #include "intro_scene.h"
 #include "settings_location.h"
+#include "termination_close.h"
 #include "verInc.h"
 #include "webU.h"
 
@@ -19,10 +20,12 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     zef::InstallCzechQtTexts(application);
     zef::SetApplicationTitle(QStringLiteral("Spinwheel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zef"));
     int status = 0;
     {
         zef::TForm1 window(zef::ProgramSettingsFolder());
         window.show();
+        zef::CloseOnTermination(&window);
         status = QApplication::exec();
     }
     zef::UnloadGLLibraries();

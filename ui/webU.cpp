@@ -6,11 +6,13 @@
 #include "frame_position.h"
 #include "ini_file.h"
 #include "intro_surface.h"
+#include "logout_inhibitor.h"
 #include "plan_reset.h"
 #include "planning_state.h"
 #include "report_view.h"
 #include "session_guard.h"
 #include "text_file.h"
+#include "window_system.h"
 #include "windows1250_codec.h"
 
 #include <QCheckBox>
@@ -37,6 +39,8 @@ const QStringList DataFiles = {kPlanFile, QStringLiteral("arm.txt")};
 const QString kCaption = QStringLiteral("ZeF v.3 – autor: q71, q71@example.org, https://zef.example.org");
 const QString kApplicationTitle = QStringLiteral("q71_brouzdac");
 const char* const kHotKeyAtomName = "KlavZkrZeF";
+const QString kHotKeyDescription = QStringLiteral("Zamknout a odemknout okno ZeF");
+const QString kLockedText = QStringLiteral("pls\nNEVYPÍNAT\ndík r");
 constexpr std::uint32_t kKeysymM = 0x6d;
 
 // The editor's text with '\n' line breaks. The raw text keeps no-break spaces,
@@ -57,6 +61,7 @@ TForm1::TForm1(const QString& settingsDirectory, QWidget* parent)
     BuildLayout();
     reportView_ = new ReportView(Memo3);
     sessionGuard_ = new SessionGuard([this] { return !isEnabled(); }, [this] { ShowLockedMessage(); }, this);
+    new LogoutInhibitor(this, kLockedText);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(&hotKey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
@@ -86,7 +91,8 @@ void TForm1::FormCreate()
         Button3Click();
     }
     HotKeyAtom = GlobalHotKey::AddAtom(kHotKeyAtomName);
-    hotKey_.registerKey(HotKeyAtom, kControlMask | kAltMask | kShiftMask, kKeysymM);
+    hotKey_.registerKey(HotKeyAtom, kControlMask | kAltMask | kShiftMask, kKeysymM,
+                        QString::fromLatin1(kHotKeyAtomName), kHotKeyDescription);
     ApplySettings();
     // Without a GL library or a context the intro cannot run; the window
     // then starts as if the switch were off, and the switch is still kept.
@@ -149,7 +155,9 @@ void TForm1::ApplySettings()
     SettingsIni = std::make_unique<IniFile>(QDir(settingsDirectory_).filePath(QString::fromLatin1(kSettingsFileName)));
     const StoredSettings stored = ReadSettings(*SettingsIni);
     settingsAtStart_ = stored;
-    MoveFrame(*this, QPoint(stored.left, stored.top));
+    if (CanPlaceWindows(CurrentWindowSystem())) {
+        MoveFrame(*this, QPoint(stored.left, stored.top));
+    }
     StartCount = stored.starts + 1;
     DesignCount = stored.designs;
     RecruitCount = stored.recruitments;
@@ -161,9 +169,13 @@ void TForm1::StoreSettings()
     if (!SettingsIni) {
         return;
     }
-    const StoredSettings now{x(), y(), StartCount, DesignCount, RecruitCount, chbIntro->isChecked()};
+    const StoredSettings onDisk = ReadSettings(*SettingsIni);
+    // Where windows cannot be placed the position reads 0, 0: the stored one stays.
+    const QPoint position = CanPlaceWindows(CurrentWindowSystem()) ? pos() : QPoint(onDisk.left, onDisk.top);
+    const StoredSettings now{position.x(), position.y(), StartCount, DesignCount, RecruitCount,
+                             chbIntro->isChecked()};
     try {
-        WriteSettings(*SettingsIni, SettingsToStore(ReadSettings(*SettingsIni), settingsAtStart_, now));
+        WriteSettings(*SettingsIni, SettingsToStore(onDisk, settingsAtStart_, now));
     } catch (const IniWriteError& error) {
         // The window is going away, so the message has no owner.
         QMessageBox message(QMessageBox::Critical, kApplicationTitle, QString::fromLocal8Bit(error.what()),
@@ -249,8 +261,7 @@ bool TForm1::FormCloseQuery()
 void TForm1::ShowLockedMessage()
 {
     // No owner: a dialog owned by the disabled window would be disabled too.
-    QMessageBox message(QMessageBox::NoIcon, ApplicationTitle(),
-                        QStringLiteral("pls\nNEVYPÍNAT\ndík r"), QMessageBox::Ok);
+    QMessageBox message(QMessageBox::NoIcon, ApplicationTitle(), kLockedText, QMessageBox::Ok);
     message.exec();
 }
 
