@@ -2,7 +2,6 @@
 
 #include "data_file.h"
 #include "number_runs.h"
-#include "planning_state.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -29,11 +28,11 @@ void FoldAccents(std::string& text)
     }
 }
 
-void LoadCatalogue()
+void LoadCatalogue(PlanningState& state)
 {
     for (int row = 0; row < kCatalogueRows; ++row) {
-        catalogueNames[row].clear();
-        catalogueValues[row].fill(0);
+        state.catalogueNames[row].clear();
+        state.catalogueValues[row].fill(0);
     }
     if (!DataFileExists(kCatalogueFileName)) {
         return;
@@ -49,9 +48,9 @@ void LoadCatalogue()
             break;
         }
         const std::size_t nameStart = line.find_first_not_of(' ');
-        catalogueNames[row] = line.substr(nameStart, kNameLength);
+        state.catalogueNames[row] = line.substr(nameStart, kNameLength);
         const auto values = ScanNumbers(line, kCatalogueColumns);
-        std::copy(values.begin(), values.end(), catalogueValues[row].begin());
+        std::copy(values.begin(), values.end(), state.catalogueValues[row].begin());
         ++row;
     }
 }

@@ -1,30 +1,22 @@
 #include "plan_progress.h"
 
-namespace zef::detail {
+#include <algorithm>
 
-namespace {
-const PlanProgress* activeProgress = nullptr;
-std::uint64_t turnsDone = 0;
-std::uint64_t turnsPlanned = 0;
-}  // namespace
+namespace zef {
 
-void BeginProgress(const PlanProgress& progress, std::uint64_t turnsTotal)
+TurnProgress::TurnProgress(const PlanProgress& hook, std::uint64_t turnsTotal)
+    : hook_(hook ? &hook : nullptr), turnsTotal_(turnsTotal)
 {
-    activeProgress = progress ? &progress : nullptr;
-    turnsDone = 0;
-    turnsPlanned = turnsTotal;
 }
 
-void EndProgress() { activeProgress = nullptr; }
+std::int32_t TurnProgress::slice(std::int32_t turns) const { return hook_ ? std::min(turns, kProgressInterval) : turns; }
 
-bool ProgressWanted() { return activeProgress != nullptr; }
-
-void CountSimulatedTurns(std::uint32_t turns)
+void TurnProgress::count(std::uint32_t turns)
 {
-    turnsDone += turns;
-    if (activeProgress && !(*activeProgress)(turnsDone, turnsPlanned)) {
+    turnsDone_ += turns;
+    if (hook_ && !(*hook_)(turnsDone_, turnsTotal_)) {
         throw PlanCancelled{};
     }
 }
 
-}  // namespace zef::detail
+}  // namespace zef

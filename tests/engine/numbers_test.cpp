@@ -1,5 +1,6 @@
 // Rounding, number syntax and number formats: the pieces every figure of the
 // report passes through.
+#include "case_name.h"
 #include "number_runs.h"
 #include "plan_file.h"
 #include "report_format.h"
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{"RoundsUpToTwoTo63", 9223372036854775807.5L, kIndefinite},
                       RoundCase{"LargestInt64", 9223372036854775807.0L, std::numeric_limits<std::int64_t>::max()},
                       RoundCase{"MinusTwoTo63", -9223372036854775808.0L, kIndefinite}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<RoundCase>);
 
 TEST(LowWordTest, KeepsTheLow32BitsAsASignedNumber)
 {
@@ -77,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ScanCase{"SecondPointEndsTheValue", "1.2.3 4", {1.2, 4}},
                       ScanCase{"StopsAtTheLimit", "1 2 3 4 5 6 7 8 9 10", {1, 2, 3, 4, 5, 6, 7, 8}},
                       ScanCase{"NoDigits", "abc", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<ScanCase>);
 
 TEST(ParseDecimalTest, IsCorrectlyRoundedAndTakesHugeRuns)
 {
@@ -115,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DirectiveCase{"SecondPointEndsTheValue", "@zl 1.2.3", 1.2},
                       DirectiveCase{"DigitsBeforeTheFifthCharacterDoNotCount", "@z9 7", 7},
                       DirectiveCase{"Fraction", "@facktor 1.5", 1.5}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<DirectiveCase>);
 
 struct FigureCase {
     const char* name;
@@ -146,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FigureCase{"GeneralMostNegative", GeneralFigure, -9223372036854775808.0,
                                  "-9223372036854775808"},
                       FigureCase{"GeneralBeyond64Bits", GeneralFigure, 1e20, "1e+20"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<FigureCase>);
 
 TEST(PadLeftTest, FillsWithSpacesUpToTheWidthOnly)
 {

@@ -1,4 +1,5 @@
 // The order in which plan lines are recruited.
+#include "case_name.h"
 #include "plan_order.h"
 #include "planning_state.h"
 
@@ -24,12 +25,13 @@ class OrderPlanTest : public ::testing::TestWithParam<OrderCase> {};
 TEST_P(OrderPlanTest, WritesPlanOrder)
 {
     const OrderCase& c = GetParam();
-    catalogueValues.fill(UnitValues{});
-    std::copy(c.catalogue.begin(), c.catalogue.end(), catalogueValues.begin());
-    planCount = static_cast<std::uint8_t>(c.lines.size());
-    std::copy(c.lines.begin(), c.lines.end(), plan.begin());
-    OrderPlan(c.sort);
-    const std::vector<int> order(planOrder.begin(), planOrder.begin() + planCount);
+    PlanningState state;
+    std::copy(c.catalogue.begin(), c.catalogue.end(), state.catalogueValues.begin());
+    state.planCount = static_cast<std::uint8_t>(c.lines.size());
+    std::copy(c.lines.begin(), c.lines.end(), state.plan.begin());
+    state.sortPlan = c.sort;
+    OrderPlan(state);
+    const std::vector<int> order(state.planOrder.begin(), state.planOrder.begin() + state.planCount);
     EXPECT_EQ(order, c.expectedOrder);
 }
 
@@ -83,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {2, 1}},
         OrderCase{"SingleLine", {Unit(15, 10)}, {{1, 100}}, true, {1}},
         OrderCase{"EmptyPlan", {Unit(15, 10)}, {}, true, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<OrderCase>);
 
 }  // namespace
 }  // namespace zef

@@ -1,6 +1,7 @@
 // Plans that need more turns than the run's 32-bit turn counter holds are
 // refused before any turn is simulated; the edges are found without
 // simulating billions of turns.
+#include "case_name.h"
 #include "plan_file.h"
 #include "catalogue.h"
 #include "plan_folder.h"
@@ -39,6 +40,15 @@ struct BudgetCase {
     std::optional<Refusal> refusal;  // none: the plan is accepted
 };
 
+// What a run does before it counts the turns.
+void LoadOrderedPlan(PlanningState& state)
+{
+    state.sortPlan = true;
+    LoadCatalogue(state);
+    LoadPlan(state);
+    OrderPlan(state);
+}
+
 class TurnBudgetTest : public ::testing::TestWithParam<BudgetCase> {};
 
 TEST_P(TurnBudgetTest, RefusesExactlyWhatTheCounterCannotHold)
@@ -46,24 +56,24 @@ TEST_P(TurnBudgetTest, RefusesExactlyWhatTheCounterCannotHold)
     PlanFolder folder;
     folder.writeCatalogue(kCatalogue);
     folder.writePlan(GetParam().plan);
-    const std::string before = reportText;
+    PlanningState state;
+    state.reportText = "an earlier report\r\n";
+    const std::string before = state.reportText;
     if (!GetParam().refusal) {
-        LoadCatalogue();
-        LoadPlan();
-        OrderPlan(sortPlan);
-        EXPECT_NO_THROW(PlannedTurns());
+        LoadOrderedPlan(state);
+        EXPECT_NO_THROW(PlannedTurns(state));
         return;
     }
     try {
-        RunPlan();
+        RunPlan(state);
         FAIL() << "the plan must be refused";
     } catch (const PlanTooLong& error) {
         EXPECT_EQ(error.line().fileLine, GetParam().refusal->fileLine);
         EXPECT_EQ(error.lineTurns(), GetParam().refusal->lineTurns);
         EXPECT_EQ(error.runTurns(), GetParam().refusal->runTurns);
     }
-    EXPECT_EQ(reportText, before);
-    EXPECT_EQ(turn, 0);
+    EXPECT_EQ(state.reportText, before);
+    EXPECT_EQ(state.turn, 0);
 }
 
 constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
@@ -82,17 +92,16 @@ INSTANTIATE_TEST_SUITE_P(
         BudgetCase{"UncountableTurns", "3 999999999999999\r\n", Refusal{1, kMin64, kMin64}},
         BudgetCase{"RowOutsideTheCatalogueIsSkipped", "30 999999999999999\r\n", std::nullopt},
         BudgetCase{"RowOfNoStrengthIsSkipped", "2 999999999999999\r\n", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<BudgetCase>);
 
 TEST(TurnBudgetTest, PlannedTurnsAreTheRunsTotal)
 {
     PlanFolder folder;
     folder.writeCatalogue(kCatalogue);
     folder.writePlan("1 21474836463\r\n");
-    LoadCatalogue();
-    LoadPlan();
-    OrderPlan(sortPlan);
-    EXPECT_EQ(PlannedTurns(), 2147483647);
+    PlanningState state;
+    LoadOrderedPlan(state);
+    EXPECT_EQ(PlannedTurns(state), 2147483647);
 }
 
 TEST(TurnBudgetTest, MessageNamesTheLineAndItsTurns)

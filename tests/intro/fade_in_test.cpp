@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FadeCase{"From199", 199, FadeStep{254, true}}, FadeCase{"From200", 200, FadeStep{255, true}},
                       FadeCase{"From201", 201, FadeStep{255, false}}, FadeCase{"From254", 254, FadeStep{255, false}},
                       FadeCase{"Opaque", 255, std::nullopt}),
-    test::CaseName<FadeCase>);
+    testing::CaseName<FadeCase>);
 
 }  // namespace
 }  // namespace zef

@@ -68,9 +68,9 @@ TEST_F(IntroSceneTest, ResetStartsTheSceneAndEmptiesTheRing)
     ResetIntroScene();
     EXPECT_EQ(SpinAngle, 0.0L);
     EXPECT_EQ(PulseScale, 1.0L);
-    EXPECT_EQ(tickRing.Head, 1);
-    EXPECT_EQ(tickRing.Tail, 0);
-    EXPECT_EQ(tickRing.Slots[0], 0u);
+    EXPECT_EQ(tickRing.head, 1);
+    EXPECT_EQ(tickRing.tail, 0);
+    EXPECT_EQ(tickRing.slots[0], 0u);
 }
 
 TEST_F(IntroSceneTest, FrameCallsInOrder)

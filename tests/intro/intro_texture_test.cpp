@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(Corners, TextureCornerTest,
                          ::testing::Values(CornerCase{"TopLeft", 0, 0, 195840}, CornerCase{"BottomLeft", 0, 255, 0},
                                            CornerCase{"BottomRight", 255, 255, 765},
                                            CornerCase{"TopRight", 255, 0, 196605}),
-                         test::CaseName<CornerCase>);
+                         testing::CaseName<CornerCase>);
 
 struct ColourCase {
     const char* name;
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(ColourCase{"Red", 0x000000FF, {255, 0, 0}}, ColourCase{"Green", 0x0000FF00, {0, 255, 0}},
                       ColourCase{"Blue", 0x00FF0000, {0, 0, 255}},
                       ColourCase{"TopByteIgnored", 0xFF123456, {0x56, 0x34, 0x12}}),
-    test::CaseName<ColourCase>);
+    testing::CaseName<ColourCase>);
 
 TEST(IntroTexture, ReadsAQImageTheSameWay)
 {
