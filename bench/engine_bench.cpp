@@ -15,10 +15,10 @@ using zef::testing::PlanFolder;
 void WriteFullPlan(const PlanFolder& folder)
 {
     std::string catalogue = "Jednotky\r\n";
-    std::string plan = "@zl 120000\r\n@zld 1000\r\n@mnt 5000\r\n@mna 20100\r\n@dmg 0\r\n@maxmn 198021\r\n@facktor 1\r\n";
+    std::string plan =
+        "@zl 120000\r\n@zld 1000\r\n@mnt 5000\r\n@mna 20100\r\n@dmg 0\r\n@maxmn 198021\r\n@facktor 1\r\n";
     for (int row = 1; row <= 20; ++row) {
-        catalogue += "Unit " + std::to_string(20 * row) + " 5 0 " + std::to_string(row) +
-                     " 1 0 10 10\r\n";
+        catalogue += "Unit " + std::to_string(20 * row) + " 5 0 " + std::to_string(row) + " 1 0 10 10\r\n";
         plan += "U " + std::to_string(row) + " 4000\r\n";
     }
     folder.writeCatalogue(catalogue);
@@ -50,8 +50,8 @@ void BM_SimulatedTurn(benchmark::State& state)
         planning.reportText.clear();
         zef::RunPlan(planning);
     }
-    state.counters["time_per_turn"] = benchmark::Counter(
-        kTurns, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    state.counters["time_per_turn"] =
+        benchmark::Counter(kTurns, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 BENCHMARK(BM_SimulatedTurn)->Unit(benchmark::kMillisecond);
 

@@ -17,12 +17,12 @@ void FoldAccents(std::string& text)
 {
     for (char& c : text) {
         switch (static_cast<unsigned char>(c)) {
-        case 0x8E: c = 0x5A; break;  // Ž -> Z
-        case 0xC8: c = 0x43; break;  // Č -> C
+        case 0x8E: c = 0x5A; break;                     // Ž -> Z
+        case 0xC8: c = 0x43; break;                     // Č -> C
         case 0xE1: c = static_cast<char>(0xA0); break;  // á -> no-break space
-        case 0xEC: c = 0x65; break;  // ě -> e
+        case 0xEC: c = 0x65; break;                     // ě -> e
         case 0xED: c = static_cast<char>(0xA1); break;  // í -> caron
-        case 0xFD: c = 0x79; break;  // ý -> y
+        case 0xFD: c = 0x79; break;                     // ý -> y
         default: break;
         }
     }

@@ -19,11 +19,11 @@ enum class DirectiveEffect {
 };
 
 struct Directive {
-    char selector;           // the line's fourth character: the only one the reader looks at
-    std::string_view name;   // as the player writes it
+    char selector;          // the line's fourth character: the only one the reader looks at
+    std::string_view name;  // as the player writes it
     DirectiveEffect effect;
-    double Treasury::*field; // for DirectiveEffect::TreasuryField
-    double start;            // the value when the plan has no such directive
+    double Treasury::*field;  // for DirectiveEffect::TreasuryField
+    double start;             // the value when the plan has no such directive
     std::string_view meaning;
 };
 

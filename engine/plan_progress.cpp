@@ -9,7 +9,10 @@ TurnProgress::TurnProgress(const PlanProgress& hook, std::uint64_t turnsTotal)
 {
 }
 
-std::int32_t TurnProgress::slice(std::int32_t turns) const { return hook_ ? std::min(turns, kProgressInterval) : turns; }
+std::int32_t TurnProgress::slice(std::int32_t turns) const
+{
+    return hook_ ? std::min(turns, kProgressInterval) : turns;
+}
 
 void TurnProgress::count(std::uint32_t turns)
 {

@@ -70,8 +70,8 @@ void AppendLineFigures(PlanningState& state, double lineGoldUpkeep, double lineM
                                                               static_cast<std::uint32_t>(state.lastReportedTurn));
     if (turnsTaken == 0) {
         reportText += "Zl/TU: " + IntegerFigure(lineGoldUpkeep) + " Mn/TU: " + IntegerFigure(lineManaUpkeep) +
-                      "\r\n      Zl: " + ThousandsFigure(t.gold) + "k Mn: " + ThousandsFigure(t.mana) +
-                      "k\r\n" + std::string(18, ' ');
+                      "\r\n      Zl: " + ThousandsFigure(t.gold) + "k Mn: " + ThousandsFigure(t.mana) + "k\r\n" +
+                      std::string(18, ' ');
     } else {
         reportText += " TU: " + PadLeft(FormatCount(turnsTaken), 3);
     }
@@ -93,8 +93,8 @@ void AppendSummary(PlanningState& state)
     }
     reportText += "zl: " + FormatCount(ProjectTurns(t, t.gold, t.goldIncome, t.goldUpkeep));
     t.gold = 1;
-    reportText += " mn: " + FormatCount(ProjectTurns(t, t.mana, t.manaIncome, t.manaUpkeep)) +
-                  "\r\n\r\n##########\r\n\r\n";
+    reportText +=
+        " mn: " + FormatCount(ProjectTurns(t, t.mana, t.manaIncome, t.manaUpkeep)) + "\r\n\r\n##########\r\n\r\n";
 }
 
 }  // namespace zef

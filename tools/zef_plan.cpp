@@ -17,32 +17,30 @@ namespace {
 
 std::string Usage()
 {
-    std::string usage =
-        "Usage: zef-plan [-C DIR] [--utf8]\n"
-        "\n"
-        "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
-        "its report to standard output, as Windows-1250 text with CR LF line ends.\n"
-        "No file is written.\n"
-        "\n"
-        "  arm.txt     the unit catalogue: every line with at least 9 digits is a unit\n"
-        "              type, numbered from 1: a 4-character name, then gold price, mana\n"
-        "              price, (unused), gold upkeep, mana upkeep, (unused), strength and\n"
-        "              units recruitable per turn.\n"
-        "  rekrut.txt  the plan: lines starting with \";\" are comments; every other line\n"
-        "              with two numbers is a unit number and the damage to buy; a line\n"
-        "              starting with \"@\" is a directive, told by its fourth character,\n"
-        "              with the first number from its fifth character on as its value:\n";
+    std::string usage = "Usage: zef-plan [-C DIR] [--utf8]\n"
+                        "\n"
+                        "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
+                        "its report to standard output, as Windows-1250 text with CR LF line ends.\n"
+                        "No file is written.\n"
+                        "\n"
+                        "  arm.txt     the unit catalogue: every line with at least 9 digits is a unit\n"
+                        "              type, numbered from 1: a 4-character name, then gold price, mana\n"
+                        "              price, (unused), gold upkeep, mana upkeep, (unused), strength and\n"
+                        "              units recruitable per turn.\n"
+                        "  rekrut.txt  the plan: lines starting with \";\" are comments; every other line\n"
+                        "              with two numbers is a unit number and the damage to buy; a line\n"
+                        "              starting with \"@\" is a directive, told by its fourth character,\n"
+                        "              with the first number from its fifth character on as its value:\n";
     for (const zef::Directive& directive : zef::kDirectives) {
         std::string name(directive.name);
         name.resize(10, ' ');
         usage += "                " + name + std::string(directive.meaning) + "; if absent " +
                  zef::IfAbsentText(directive) + "\n";
     }
-    return usage +
-           "\n"
-           "  -C DIR      run in DIR instead of the current directory\n"
-           "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
-           "  --help      show this text\n";
+    return usage + "\n"
+                   "  -C DIR      run in DIR instead of the current directory\n"
+                   "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
+                   "  --help      show this text\n";
 }
 
 int Fail(const std::string& message)

@@ -84,8 +84,8 @@ void TForm1::SetGLProjection()
     // The viewport counts device pixels; the aspect is the outer frame's.
     const qreal ratio = devicePixelRatio();
     const QRect frame = frameGeometry();
-    zef::SetGLProjection(static_cast<int>(std::lround(width() * ratio)), static_cast<int>(std::lround(height() * ratio)),
-                         frame.width(), frame.height());
+    zef::SetGLProjection(static_cast<int>(std::lround(width() * ratio)),
+                         static_cast<int>(std::lround(height() * ratio)), frame.width(), frame.height());
 }
 
 // A request still pending while the intro is torn down finds no context and

@@ -45,7 +45,10 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LinesCase{"CrLf", "a\r\nb\r\n", {"a", "b"}}, LinesCase{"BareLf", "a\nb\n", {"a", "b"}},
                       LinesCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
                       LinesCase{"LoneCrIsDropped", "a\rb\r\nc", {"ab", "c"}},
-                      LinesCase{"CtrlZEndsTheFile", "a\r\nb\x1a" "c\r\nd", {"a", "b"}},
+                      LinesCase{"CtrlZEndsTheFile",
+                                "a\r\nb\x1a"
+                                "c\r\nd",
+                                {"a", "b"}},
                       LinesCase{"EmptyLinesStay", "\r\n\na", {"", "", "a"}}, LinesCase{"Empty", "", {}},
                       LinesCase{"HighBytesPassThrough", "\x8e\xc8\x81\x98\r\n", {"\x8e\xc8\x81\x98"}}),
     testing::CaseName<LinesCase>);
@@ -138,9 +141,12 @@ TEST(DataFileErrorTest, NamesTheFileAndTheReason)
 
 TEST(FoldAccentsTest, ReplacesTheSixLettersOnly)
 {
-    std::string text = "\x8e\xc8\xe1\xec\xed\xfd\x9e\xe8" "abc";
+    std::string text = "\x8e\xc8\xe1\xec\xed\xfd\x9e\xe8"
+                       "abc";
     FoldAccents(text);
-    EXPECT_EQ(text, "ZC\xa0" "e\xa1y\x9e\xe8" "abc");
+    EXPECT_EQ(text, "ZC\xa0"
+                    "e\xa1y\x9e\xe8"
+                    "abc");
 }
 
 struct CatalogueCase {
@@ -166,15 +172,27 @@ TEST_P(CatalogueTest, FillsTheRow)
 INSTANTIATE_TEST_SUITE_P(
     Cases, CatalogueTest,
     ::testing::Values(
-        CatalogueCase{"EightDigitsIsNoUnit", "Luk 1 2 3 4 5 6 7 8\r\nPes 30 0 0 1 0 0 12 10\r\n", 1, "Pes ",
+        CatalogueCase{"EightDigitsIsNoUnit",
+                      "Luk 1 2 3 4 5 6 7 8\r\nPes 30 0 0 1 0 0 12 10\r\n",
+                      1,
+                      "Pes ",
                       {30, 0, 0, 1, 0, 0, 12, 10}},
-        CatalogueCase{"NameFromFirstNonSpace", "   Kopinik 30 0 0 1 0 0 12 10\r\n", 1, "Kopi", {30, 0, 0, 1, 0, 0, 12, 10}},
+        CatalogueCase{
+            "NameFromFirstNonSpace", "   Kopinik 30 0 0 1 0 0 12 10\r\n", 1, "Kopi", {30, 0, 0, 1, 0, 0, 12, 10}},
         CatalogueCase{"ShortWordKeepsTheSpace", "Luk 100 0 0 1 0 0 10 5", 1, "Luk ", {100, 0, 0, 1, 0, 0, 10, 5}},
         CatalogueCase{"DigitInTheName", "Lu2k 100 0 0 1 0 0 10\r\n", 1, "Lu2k", {2, 100, 0, 0, 1, 0, 0, 10}},
         CatalogueCase{"TabIsNoSpace", "\tAb 100 0 0 1 0 0 10 5", 1, "\tAb ", {100, 0, 0, 1, 0, 0, 10, 5}},
-        CatalogueCase{"AccentedCapitalFolds", "\xc8" "arod\xec" "j 100 0 0 1 0 0 10 5\r\n", 1, "Caro",
+        CatalogueCase{"AccentedCapitalFolds",
+                      "\xc8"
+                      "arod\xec"
+                      "j 100 0 0 1 0 0 10 5\r\n",
+                      1,
+                      "Caro",
                       {100, 0, 0, 1, 0, 0, 10, 5}},
-        CatalogueCase{"HeadingsAndCommentsSkipped", "Jednotky\r\n; cena 1 2\r\n\r\nPes 1 2 3 4 5 6 7 8 9\r\n", 1, "Pes ",
+        CatalogueCase{"HeadingsAndCommentsSkipped",
+                      "Jednotky\r\n; cena 1 2\r\n\r\nPes 1 2 3 4 5 6 7 8 9\r\n",
+                      1,
+                      "Pes ",
                       {1, 2, 3, 4, 5, 6, 7, 8}},
         CatalogueCase{"MissingColumnsStayZero", "Drak 123456789\r\n", 1, "Drak", {123456789, 0, 0, 0, 0, 0, 0, 0}},
         CatalogueCase{"EmptyFileLeavesRowsEmpty", "", 1, "", {}}),
@@ -264,19 +282,18 @@ TEST_P(DirectiveTest, SetsTheFieldItsFourthCharacterSelects)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DirectiveTest,
-    ::testing::Values(
-        TreasuryFieldCase{"GoldWithoutSpaceHasNoEffect", "@zl120000\r\n", &Treasury::gold, 1500000},
-        TreasuryFieldCase{"CapitalGoldStillSets", "@ZL 5\r\n", &Treasury::gold, 5},
-        TreasuryFieldCase{"CapitalGoldIncomeHasNoEffect", "@ZLD 5\r\n", &Treasury::goldIncome, 3600},
-        TreasuryFieldCase{"NegativeDamage", "@dmg -500\r\n", &Treasury::damage, -500},
-        TreasuryFieldCase{"MinusAndSpaceIsPositive", "@dmg - 500\r\n", &Treasury::damage, 500},
-        TreasuryFieldCase{"WordWithoutDigitsGivesZero", "@zl zlato\r\n", &Treasury::gold, 0},
-        TreasuryFieldCase{"LastOneCounts", "@mna 1\r\n@mna 2\r\n", &Treasury::mana, 2},
-        TreasuryFieldCase{"ShortLineHasNoEffect", "@zl\r\n", &Treasury::gold, 1500000},
-        TreasuryFieldCase{"ConversionBacklog", "@prz 7\r\n", &Treasury::conversionBacklog, 7},
-        TreasuryFieldCase{"ManaCap", "@maxmn 198021\r\n", &Treasury::manaCap, 198021},
-        TreasuryFieldCase{"UnknownSelectorHasNoEffect", "@abq 5\r\n", &Treasury::gold, 1500000},
-        TreasuryFieldCase{"IndentedIsNoDirective", " @zl 5\r\n", &Treasury::gold, 1500000}),
+    ::testing::Values(TreasuryFieldCase{"GoldWithoutSpaceHasNoEffect", "@zl120000\r\n", &Treasury::gold, 1500000},
+                      TreasuryFieldCase{"CapitalGoldStillSets", "@ZL 5\r\n", &Treasury::gold, 5},
+                      TreasuryFieldCase{"CapitalGoldIncomeHasNoEffect", "@ZLD 5\r\n", &Treasury::goldIncome, 3600},
+                      TreasuryFieldCase{"NegativeDamage", "@dmg -500\r\n", &Treasury::damage, -500},
+                      TreasuryFieldCase{"MinusAndSpaceIsPositive", "@dmg - 500\r\n", &Treasury::damage, 500},
+                      TreasuryFieldCase{"WordWithoutDigitsGivesZero", "@zl zlato\r\n", &Treasury::gold, 0},
+                      TreasuryFieldCase{"LastOneCounts", "@mna 1\r\n@mna 2\r\n", &Treasury::mana, 2},
+                      TreasuryFieldCase{"ShortLineHasNoEffect", "@zl\r\n", &Treasury::gold, 1500000},
+                      TreasuryFieldCase{"ConversionBacklog", "@prz 7\r\n", &Treasury::conversionBacklog, 7},
+                      TreasuryFieldCase{"ManaCap", "@maxmn 198021\r\n", &Treasury::manaCap, 198021},
+                      TreasuryFieldCase{"UnknownSelectorHasNoEffect", "@abq 5\r\n", &Treasury::gold, 1500000},
+                      TreasuryFieldCase{"IndentedIsNoDirective", " @zl 5\r\n", &Treasury::gold, 1500000}),
     testing::CaseName<TreasuryFieldCase>);
 
 TEST(PlanFileTest, OrderingDirectiveSwitchesSortingOff)
@@ -307,17 +324,18 @@ TEST_P(PlanLinesTest, ReadsUnitNumberAndScaledAmount)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PlanLinesTest,
-    ::testing::Values(
-        PlanLinesCase{"IndentedGoldDirectiveIsAPlanLine", " @zl 120000\r\n", {{120000, 0}}},
-        PlanLinesCase{"FactorRoundsHalfToEven", "@facktor 1.5\r\n1 5\r\n1 3\r\n1 1000\r\n", {{1, 8}, {1, 4}, {1, 1500}}},
-        PlanLinesCase{"NoFactorStillRounds", "1 2.5\r\n1 3.5\r\n", {{1, 2}, {1, 4}}},
-        PlanLinesCase{"LaterFactorCountsForAllLines", "@facktor 3\r\n1 10\r\n@facktor 2\r\n", {{1, 20}}},
-        PlanLinesCase{"CommentAndSingleDigitIgnored", "; 3 5000\r\nx 5\r\n2 7\r\n", {{2, 7}}},
-        PlanLinesCase{"SingleNumberHasAmountZero", "12\r\n", {{12, 0}}},
-        PlanLinesCase{"NameBeforeTheNumbers", "Lukostrelci 3 50000\r\n", {{3, 50000}}},
-        PlanLinesCase{"FractionalUnitNumberKept", "2.5 1000\r\n", {{2.5, 1000}}},
-        PlanLinesCase{"FurtherNumbersIgnored", "1 2 3 4\r\n5 6\r\n", {{1, 2}, {5, 6}}},
-        PlanLinesCase{"NegativeFactor", "@facktor -2\r\n1 10\r\n", {{1, -20}}}),
+    ::testing::Values(PlanLinesCase{"IndentedGoldDirectiveIsAPlanLine", " @zl 120000\r\n", {{120000, 0}}},
+                      PlanLinesCase{"FactorRoundsHalfToEven",
+                                    "@facktor 1.5\r\n1 5\r\n1 3\r\n1 1000\r\n",
+                                    {{1, 8}, {1, 4}, {1, 1500}}},
+                      PlanLinesCase{"NoFactorStillRounds", "1 2.5\r\n1 3.5\r\n", {{1, 2}, {1, 4}}},
+                      PlanLinesCase{"LaterFactorCountsForAllLines", "@facktor 3\r\n1 10\r\n@facktor 2\r\n", {{1, 20}}},
+                      PlanLinesCase{"CommentAndSingleDigitIgnored", "; 3 5000\r\nx 5\r\n2 7\r\n", {{2, 7}}},
+                      PlanLinesCase{"SingleNumberHasAmountZero", "12\r\n", {{12, 0}}},
+                      PlanLinesCase{"NameBeforeTheNumbers", "Lukostrelci 3 50000\r\n", {{3, 50000}}},
+                      PlanLinesCase{"FractionalUnitNumberKept", "2.5 1000\r\n", {{2.5, 1000}}},
+                      PlanLinesCase{"FurtherNumbersIgnored", "1 2 3 4\r\n5 6\r\n", {{1, 2}, {5, 6}}},
+                      PlanLinesCase{"NegativeFactor", "@facktor -2\r\n1 10\r\n", {{1, -20}}}),
     testing::CaseName<PlanLinesCase>);
 
 TEST(PlanFileTest, KeepsTwentyLinesAndStillReadsLaterDirectives)

@@ -63,10 +63,7 @@ struct ScanCase {
 
 class ScanNumbersTest : public ::testing::TestWithParam<ScanCase> {};
 
-TEST_P(ScanNumbersTest, ReadsRunsOfDigitsAndPoints)
-{
-    EXPECT_EQ(ScanNumbers(GetParam().line, 8), GetParam().expected);
-}
+TEST_P(ScanNumbersTest, ReadsRunsOfDigitsAndPoints) { EXPECT_EQ(ScanNumbers(GetParam().line, 8), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ScanNumbersTest,
@@ -106,17 +103,18 @@ TEST_P(DirectiveValueTest, ReadsTheFirstNumberFromTheFifthCharacter)
     EXPECT_EQ(DirectiveValue(GetParam().line), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DirectiveValueTest,
-    ::testing::Values(DirectiveCase{"Plain", "@zl 120000", 120000}, DirectiveCase{"Negative", "@dmg -500", -500},
-                      DirectiveCase{"MinusBeforeSpaceIsNoSign", "@dmg - 500", 500},
-                      DirectiveCase{"NoNumberIsZero", "@zl abc", 0}, DirectiveCase{"ExactlyFourCharacters", "@zl ", 0},
-                      DirectiveCase{"InnerMinusEndsTheValue", "@zl 5-3", 5},
-                      DirectiveCase{"InnerMinusAfterSign", "@zl -5-3", -5},
-                      DirectiveCase{"SecondPointEndsTheValue", "@zl 1.2.3", 1.2},
-                      DirectiveCase{"DigitsBeforeTheFifthCharacterDoNotCount", "@z9 7", 7},
-                      DirectiveCase{"Fraction", "@facktor 1.5", 1.5}),
-    testing::CaseName<DirectiveCase>);
+INSTANTIATE_TEST_SUITE_P(Cases, DirectiveValueTest,
+                         ::testing::Values(DirectiveCase{"Plain", "@zl 120000", 120000},
+                                           DirectiveCase{"Negative", "@dmg -500", -500},
+                                           DirectiveCase{"MinusBeforeSpaceIsNoSign", "@dmg - 500", 500},
+                                           DirectiveCase{"NoNumberIsZero", "@zl abc", 0},
+                                           DirectiveCase{"ExactlyFourCharacters", "@zl ", 0},
+                                           DirectiveCase{"InnerMinusEndsTheValue", "@zl 5-3", 5},
+                                           DirectiveCase{"InnerMinusAfterSign", "@zl -5-3", -5},
+                                           DirectiveCase{"SecondPointEndsTheValue", "@zl 1.2.3", 1.2},
+                                           DirectiveCase{"DigitsBeforeTheFifthCharacterDoNotCount", "@z9 7", 7},
+                                           DirectiveCase{"Fraction", "@facktor 1.5", 1.5}),
+                         testing::CaseName<DirectiveCase>);
 
 struct FigureCase {
     const char* name;
@@ -144,8 +142,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FigureCase{"GeneralNegative", GeneralFigure, -42, "-42"},
                       FigureCase{"GeneralFifteenDigits", GeneralFigure, 999999999999999, "999999999999999"},
                       FigureCase{"GeneralTenTo15", GeneralFigure, 1e15, "1000000000000000"},
-                      FigureCase{"GeneralMostNegative", GeneralFigure, -9223372036854775808.0,
-                                 "-9223372036854775808"},
+                      FigureCase{"GeneralMostNegative", GeneralFigure, -9223372036854775808.0, "-9223372036854775808"},
                       FigureCase{"GeneralBeyond64Bits", GeneralFigure, 1e20, "1e+20"}),
     testing::CaseName<FigureCase>);
 

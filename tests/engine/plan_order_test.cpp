@@ -1,6 +1,6 @@
 // The order in which plan lines are recruited.
-#include "case_name.h"
 #include "plan_order.h"
+#include "case_name.h"
 #include "planning_state.h"
 
 #include <gtest/gtest.h>
@@ -55,17 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                   true,
                   {3, 1, 2}},
         OrderCase{"SameUnitKeepsFileOrder", {Unit(15, 10)}, {{1, 300}, {1, 100}}, true, {1, 2}},
-        OrderCase{"ZeroTurnLineSplitsThePlan",
-                  {Unit(20, 10), Unit(10, 10)},
-                  {{1, 100}, {2, 0}, {2, 100}},
-                  true,
-                  {1, 2, 3}},
+        OrderCase{
+            "ZeroTurnLineSplitsThePlan", {Unit(20, 10), Unit(10, 10)}, {{1, 100}, {2, 0}, {2, 100}}, true, {1, 2, 3}},
         OrderCase{"NoUpkeepComesFirst", {Unit(15, 10), Unit(0, 10)}, {{1, 100}, {2, 100}}, true, {2, 1}},
-        OrderCase{"EmptyRowKeepsItsPlace",
-                  {Unit(20, 10), Unit(10, 10)},
-                  {{1, 100}, {7, 100}, {2, 100}},
-                  true,
-                  {1, 2, 3}},
+        OrderCase{
+            "EmptyRowKeepsItsPlace", {Unit(20, 10), Unit(10, 10)}, {{1, 100}, {7, 100}, {2, 100}}, true, {1, 2, 3}},
         OrderCase{"RowOutsideTheCatalogueKeepsItsPlace",
                   {Unit(20, 10), Unit(10, 10)},
                   {{1, 100}, {257, 100}, {2, 100}},

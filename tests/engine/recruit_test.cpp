@@ -1,7 +1,7 @@
 // Recruiting one plan line: units, turns and the per-turn economy.
+#include "recruit.h"
 #include "case_name.h"
 #include "planning_state.h"
-#include "recruit.h"
 
 #include <gtest/gtest.h>
 
@@ -79,13 +79,12 @@ TEST_P(LineQuantitiesTest, AddsAHalfAndRoundsHalfToEven)
     EXPECT_EQ(q.units, GetParam().units);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LineQuantitiesTest,
-    ::testing::Values(TurnsCase{"AmountZero", 0, 0, 0}, TurnsCase{"ExactlyTen", 1000, 10, 500},
-                      TurnsCase{"ExactlyElevenTakesTwelve", 1100, 12, 600},
-                      TurnsCase{"TenPointTwoTakesEleven", 1020, 11, 550},
-                      TurnsCase{"NegativeAmountTakesNoTurn", -1000, -10, -500}),
-    testing::CaseName<TurnsCase>);
+INSTANTIATE_TEST_SUITE_P(Cases, LineQuantitiesTest,
+                         ::testing::Values(TurnsCase{"AmountZero", 0, 0, 0}, TurnsCase{"ExactlyTen", 1000, 10, 500},
+                                           TurnsCase{"ExactlyElevenTakesTwelve", 1100, 12, 600},
+                                           TurnsCase{"TenPointTwoTakesEleven", 1020, 11, 550},
+                                           TurnsCase{"NegativeAmountTakesNoTurn", -1000, -10, -500}),
+                         testing::CaseName<TurnsCase>);
 
 struct UnusableCase {
     const char* name;
@@ -190,16 +189,15 @@ TEST_P(ShortfallWarningTest, WarnsWhenTheLineEndsBelowZero)
     EXPECT_EQ(state.reportText.rfind("NENI zl/mn! ", 0) == 0, GetParam().warned) << state.reportText;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ShortfallWarningTest,
-    ::testing::Values(WarningCase{"Enough", 120000, 20100, 1000, false},
-                      WarningCase{"ManaBelowGoldAbove", 120000, -100000, 1000, true},
-                      WarningCase{"GoldRunsOut", 10000, 20100, 1000, true},
-                      WarningCase{"NoTurnButAlreadyBelow", -1, 0, 0, true},
-                      WarningCase{"NoTurnAtZero", 0, 0, 0, false},
-                      // One turn costs 5000 gold and earns 1000: it ends at exactly zero.
-                      WarningCase{"EndsAtZero", 4000, 20100, 80, false}),
-    testing::CaseName<WarningCase>);
+INSTANTIATE_TEST_SUITE_P(Cases, ShortfallWarningTest,
+                         ::testing::Values(WarningCase{"Enough", 120000, 20100, 1000, false},
+                                           WarningCase{"ManaBelowGoldAbove", 120000, -100000, 1000, true},
+                                           WarningCase{"GoldRunsOut", 10000, 20100, 1000, true},
+                                           WarningCase{"NoTurnButAlreadyBelow", -1, 0, 0, true},
+                                           WarningCase{"NoTurnAtZero", 0, 0, 0, false},
+                                           // One turn costs 5000 gold and earns 1000: it ends at exactly zero.
+                                           WarningCase{"EndsAtZero", 4000, 20100, 80, false}),
+                         testing::CaseName<WarningCase>);
 
 TEST_F(RecruitLineTest, LaterLinesPayTheUpkeepOfEarlierOnes)
 {

@@ -1,10 +1,10 @@
 // Whole planning runs: golden reports byte for byte, the accumulating report,
 // failures and cancellation.
+#include "run_plan.h"
 #include "case_name.h"
 #include "data_file.h"
 #include "plan_folder.h"
 #include "planning_state.h"
-#include "run_plan.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::CaseName<GoldenCase>);
 
 const char* const kWorkedCatalogue = "Foot 100 10 0 3 12 0 5 50\r\nBows 2000 0 0 20 0 0 8 10\r\n";
-const char* const kWorkedPlan = "@zl 120000\r\n@zld 1000\r\n@mnt 5000\r\n@mna 20100\r\n@maxmn 198021\r\n1 1000\r\n2 320\r\n";
+const char* const kWorkedPlan =
+    "@zl 120000\r\n@zld 1000\r\n@mnt 5000\r\n@mna 20100\r\n@maxmn 198021\r\n1 1000\r\n2 320\r\n";
 
 TEST(RunPlanTest, EveryRunAppendsTheSameReportForTheSameFiles)
 {

@@ -1,14 +1,14 @@
 // Plans that need more turns than the run's 32-bit turn counter holds are
 // refused before any turn is simulated; the edges are found without
 // simulating billions of turns.
+#include "turn_budget.h"
 #include "case_name.h"
-#include "plan_file.h"
 #include "catalogue.h"
+#include "plan_file.h"
 #include "plan_folder.h"
 #include "plan_order.h"
 #include "planning_state.h"
 #include "run_plan.h"
-#include "turn_budget.h"
 
 #include <gtest/gtest.h>
 
@@ -80,18 +80,18 @@ constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, TurnBudgetTest,
-    ::testing::Values(
-        BudgetCase{"LargestCountAccepted", "1 21474836463\r\n", std::nullopt},
-        BudgetCase{"OneMoreRefused", "; plan\r\n1 21474836473\r\n", Refusal{2, 2147483648, 2147483648}},
-        BudgetCase{"TwoLinesThatFitTogether", "1 10737418233\r\n1 10737418223\r\n", std::nullopt},
-        BudgetCase{"TwoLinesThatDoNotFitTogether", "@skip\r\n1 10737418233\r\n1 10737418233\r\n",
-                   Refusal{3, 1073741824, 2147483648}},
-        // A negative plan factor makes the amount, and so the turns, negative.
-        BudgetCase{"MostNegativeCountAccepted", "@facktor -1\r\n1 21474836483\r\n", std::nullopt},
-        BudgetCase{"NegativeBeyondRange", "@facktor -1\r\n1 21474836493\r\n", Refusal{2, -2147483649, -2147483649}},
-        BudgetCase{"UncountableTurns", "3 999999999999999\r\n", Refusal{1, kMin64, kMin64}},
-        BudgetCase{"RowOutsideTheCatalogueIsSkipped", "30 999999999999999\r\n", std::nullopt},
-        BudgetCase{"RowOfNoStrengthIsSkipped", "2 999999999999999\r\n", std::nullopt}),
+    ::testing::Values(BudgetCase{"LargestCountAccepted", "1 21474836463\r\n", std::nullopt},
+                      BudgetCase{"OneMoreRefused", "; plan\r\n1 21474836473\r\n", Refusal{2, 2147483648, 2147483648}},
+                      BudgetCase{"TwoLinesThatFitTogether", "1 10737418233\r\n1 10737418223\r\n", std::nullopt},
+                      BudgetCase{"TwoLinesThatDoNotFitTogether", "@skip\r\n1 10737418233\r\n1 10737418233\r\n",
+                                 Refusal{3, 1073741824, 2147483648}},
+                      // A negative plan factor makes the amount, and so the turns, negative.
+                      BudgetCase{"MostNegativeCountAccepted", "@facktor -1\r\n1 21474836483\r\n", std::nullopt},
+                      BudgetCase{"NegativeBeyondRange", "@facktor -1\r\n1 21474836493\r\n",
+                                 Refusal{2, -2147483649, -2147483649}},
+                      BudgetCase{"UncountableTurns", "3 999999999999999\r\n", Refusal{1, kMin64, kMin64}},
+                      BudgetCase{"RowOutsideTheCatalogueIsSkipped", "30 999999999999999\r\n", std::nullopt},
+                      BudgetCase{"RowOfNoStrengthIsSkipped", "2 999999999999999\r\n", std::nullopt}),
     testing::CaseName<BudgetCase>);
 
 TEST(TurnBudgetTest, PlannedTurnsAreTheRunsTotal)

@@ -11,10 +11,7 @@
 namespace zef {
 namespace {
 
-TEST(FadeIn, StartsTransparent)
-{
-    EXPECT_EQ(FadeAlpha, 0);
-}
+TEST(FadeIn, StartsTransparent) { EXPECT_EQ(FadeAlpha, 0); }
 
 TEST(FadeIn, FromTransparentTakesFiveFrames)
 {
@@ -37,10 +34,7 @@ struct FadeCase {
 
 class FadeStepTest : public ::testing::TestWithParam<FadeCase> {};
 
-TEST_P(FadeStepTest, Follows)
-{
-    EXPECT_EQ(NextFadeStep(GetParam().from), GetParam().step);
-}
+TEST_P(FadeStepTest, Follows) { EXPECT_EQ(NextFadeStep(GetParam().from), GetParam().step); }
 
 // Only a step past 255 switches blending off; one that lands on 255 exactly
 // leaves it on, and an opaque window is left alone.

@@ -45,10 +45,7 @@ protected:
     test::IntroStateGuard guard_;
 };
 
-TEST(FrameRateAtLoad, Is85)
-{
-    EXPECT_EQ(frameRateAtLoad, 85);
-}
+TEST(FrameRateAtLoad, Is85) { EXPECT_EQ(frameRateAtLoad, 85); }
 
 TEST_F(FrameRateTest, ResetRingIsEmpty)
 {
@@ -157,7 +154,7 @@ TEST_F(FrameRateTest, EveryLaterFrameCountsAtLeastItsPredecessor)
 
 struct AgeCase {
     const char* name;
-    std::uint32_t age;  // how long before the count the stamp was taken, in ms
+    std::uint32_t age;       // how long before the count the stamp was taken, in ms
     std::int32_t frameRate;  // the stamp and the frame's own stamp
 };
 
@@ -173,9 +170,8 @@ TEST_P(StampAgeTest, CountsOnlyStampsYoungerThanHalfASecond)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ages, StampAgeTest,
-                         ::testing::Values(AgeCase{"Now", 0, 2}, AgeCase{"Age499", 499, 2},
-                                           AgeCase{"Age500", 500, 1}, AgeCase{"Age501", 501, 1},
-                                           AgeCase{"AgeOneMinute", 60000, 1}),
+                         ::testing::Values(AgeCase{"Now", 0, 2}, AgeCase{"Age499", 499, 2}, AgeCase{"Age500", 500, 1},
+                                           AgeCase{"Age501", 501, 1}, AgeCase{"AgeOneMinute", 60000, 1}),
                          testing::CaseName<AgeCase>);
 
 struct EarlyCase {

@@ -28,12 +28,11 @@ void Append(Calls& calls, const Calls& more) { calls.insert(calls.end(), more.be
 
 Calls Wall(float h)
 {
-    return {CallText("glBegin", 0x0007u),
-            CallText("glTexCoord2f", 0.0f, 0.0f), CallText("glVertex3f", -h, -h, h),
-            CallText("glTexCoord2f", 1.0f, 0.0f), CallText("glVertex3f", h, -h, h),
-            CallText("glTexCoord2f", 1.0f, 1.0f), CallText("glVertex3f", h, h, h),
-            CallText("glTexCoord2f", 0.0f, 1.0f), CallText("glVertex3f", -h, h, h),
-            CallText("glEnd")};
+    return {CallText("glBegin", 0x0007u),      CallText("glTexCoord2f", 0.0f, 0.0f),
+            CallText("glVertex3f", -h, -h, h), CallText("glTexCoord2f", 1.0f, 0.0f),
+            CallText("glVertex3f", h, -h, h),  CallText("glTexCoord2f", 1.0f, 1.0f),
+            CallText("glVertex3f", h, h, h),   CallText("glTexCoord2f", 0.0f, 1.0f),
+            CallText("glVertex3f", -h, h, h),  CallText("glEnd")};
 }
 
 Calls ExpectedFrame(float spinAngle, float pulseScale, float outerAlpha)

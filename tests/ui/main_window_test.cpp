@@ -1,9 +1,9 @@
 #include "gl_libraries.h"
-#include "test_files.h"
 #include "gui_test_main.h"
 #include "modal_answer.h"
 #include "plan_reset.h"
 #include "planning_state.h"
+#include "test_files.h"
 #include "webU.h"
 #include "windows1250_codec.h"
 
@@ -22,11 +22,7 @@ using zef::test::WriteAll;
 
 namespace {
 
-
-QString ExpectedView(const TForm1& window)
-{
-    return zef::DecodeWindows1250(window.planningState().reportText) + u'\n';
-}
+QString ExpectedView(const TForm1& window) { return zef::DecodeWindows1250(window.planningState().reportText) + u'\n'; }
 
 }  // namespace
 
@@ -95,7 +91,8 @@ void MainWindowTest::startsInEmptyFolder()
     QVERIFY(QFileInfo::exists(QStringLiteral("rekrut.txt")));
     QVERIFY(QFileInfo::exists(QStringLiteral("arm.txt")));
     QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray());
-    const QByteArray emptyPlanReport = ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/tests/golden/empty-folder/expected.txt"));
+    const QByteArray emptyPlanReport =
+        ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/tests/golden/empty-folder/expected.txt"));
     QVERIFY(!emptyPlanReport.isEmpty());
     QCOMPARE(QByteArray::fromStdString(window->planningState().reportText), emptyPlanReport);
     QCOMPARE(window->Memo3->toPlainText(), ExpectedView(*window));
@@ -149,7 +146,7 @@ void MainWindowTest::f5ElsewhereDoesNothing()
 {
     QFETCH(QString, target);
     auto window = start();
-    QWidget* widget = target == u"Memo3" ? static_cast<QWidget*>(window->Memo3)
+    QWidget* widget = target == u"Memo3"     ? static_cast<QWidget*>(window->Memo3)
                       : target == u"Button3" ? static_cast<QWidget*>(window->Button3)
                                              : static_cast<QWidget*>(window->Button6);
     const std::string before = window->planningState().reportText;
@@ -163,8 +160,12 @@ void MainWindowTest::refreshWritesEditorBytes_data()
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("no break at the end") << QStringLiteral("1 2\n3 4") << QByteArray("1 2\r\n3 4");
     QTest::newRow("break at the end") << QStringLiteral("1 2\n") << QByteArray("1 2\r\n");
-    QTest::newRow("Czech text") << QStringLiteral("; pěchota\n1 2") << QByteArray("; p\xec" "chota\r\n1 2");
-    QTest::newRow("no-break space") << QStringLiteral("a\u00a0b") << QByteArray("a\xa0" "b");
+    QTest::newRow("Czech text") << QStringLiteral("; pěchota\n1 2")
+                                << QByteArray("; p\xec"
+                                              "chota\r\n1 2");
+    QTest::newRow("no-break space") << QStringLiteral("a\u00a0b")
+                                    << QByteArray("a\xa0"
+                                                  "b");
 }
 
 void MainWindowTest::refreshWritesEditorBytes()
@@ -321,8 +322,7 @@ void MainWindowTest::settingsAcrossStarts_data()
         << QByteArray("[FormOptions]\r\nintro=0\r\nleft=30\r\ntop=40\r\n[Statistika]\r\nspusteni=5\r\n"
                       "navrhArmady=9\r\nnarekrutovani=3\r\n");
     QTest::newRow("other spellings and hexadecimal")
-        << QByteArray("[FormOptions]\r\nLeft=0x64\r\nTop=$32\r\n[statistika]\r\nspusteni=1\r\n") << 1
-        << QPoint(100, 50)
+        << QByteArray("[FormOptions]\r\nLeft=0x64\r\nTop=$32\r\n[statistika]\r\nspusteni=1\r\n") << 1 << QPoint(100, 50)
         << QByteArray("[FormOptions]\r\nLeft=100\r\nTop=50\r\nintro=1\r\n[statistika]\r\nspusteni=2\r\n"
                       "navrhArmady=1\r\nnarekrutovani=0\r\n");
 }
