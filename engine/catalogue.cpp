@@ -2,7 +2,6 @@
 
 #include "data_file.h"
 #include "number_runs.h"
-#include "planning_state.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -18,22 +17,22 @@ void FoldAccents(std::string& text)
 {
     for (char& c : text) {
         switch (static_cast<unsigned char>(c)) {
-        case 0x8E: c = 0x5A; break;  // Ž -> Z
-        case 0xC8: c = 0x43; break;  // Č -> C
+        case 0x8E: c = 0x5A; break;                     // Ž -> Z
+        case 0xC8: c = 0x43; break;                     // Č -> C
         case 0xE1: c = static_cast<char>(0xA0); break;  // á -> no-break space
-        case 0xEC: c = 0x65; break;  // ě -> e
+        case 0xEC: c = 0x65; break;                     // ě -> e
         case 0xED: c = static_cast<char>(0xA1); break;  // í -> caron
-        case 0xFD: c = 0x79; break;  // ý -> y
+        case 0xFD: c = 0x79; break;                     // ý -> y
         default: break;
         }
     }
 }
 
-void LoadCatalogue()
+void LoadCatalogue(PlanningState& state)
 {
     for (int row = 0; row < kCatalogueRows; ++row) {
-        catalogueNames[row].clear();
-        catalogueValues[row].fill(0);
+        state.catalogueNames[row].clear();
+        state.catalogueValues[row].fill(0);
     }
     if (!DataFileExists(kCatalogueFileName)) {
         return;
@@ -49,9 +48,9 @@ void LoadCatalogue()
             break;
         }
         const std::size_t nameStart = line.find_first_not_of(' ');
-        catalogueNames[row] = line.substr(nameStart, kNameLength);
+        state.catalogueNames[row] = line.substr(nameStart, kNameLength);
         const auto values = ScanNumbers(line, kCatalogueColumns);
-        std::copy(values.begin(), values.end(), catalogueValues[row].begin());
+        std::copy(values.begin(), values.end(), state.catalogueValues[row].begin());
         ++row;
     }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "planning_state.h"
+
 #include <string>
 
 namespace zef {
@@ -13,6 +15,6 @@ void FoldAccents(std::string& text);
 // Clears the 20-row catalogue and refills it from arm.txt: every line with at
 // least 9 digits is the next row; its name is the 4 characters from its first
 // non-space, its first 8 number runs are the row's columns.
-void LoadCatalogue();
+void LoadCatalogue(PlanningState& state);
 
 }  // namespace zef

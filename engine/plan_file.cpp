@@ -2,9 +2,11 @@
 
 #include "data_file.h"
 #include "number_runs.h"
-#include "planning_state.h"
+#include "plan_directives.h"
+#include "report_format.h"
 #include "rounding.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zef {
@@ -26,41 +28,57 @@ std::size_t DirectiveValueStart(std::string_view line)
 }
 
 // Sets what the directive's fourth character selects.
-void ApplyDirective(std::string_view line, double& planFactor)
+void ApplyDirective(PlanningState& state, std::string_view line, double& planFactor)
 {
-    if (line.size() <= kSelectorPosition) {
+    const Directive* directive = line.size() > kSelectorPosition ? DirectiveFor(line[kSelectorPosition]) : nullptr;
+    if (!directive) {
         return;
     }
     const double value = DirectiveValue(line);
-    switch (line[kSelectorPosition]) {
-    case ' ': treasury.gold = value; break;
-    case 'd': treasury.goldIncome = value; break;
-    case 't': treasury.manaIncome = value; break;
-    case 'a': treasury.mana = value; break;
-    case 'g': treasury.damage = value; break;
-    case 'x': treasury.manaCap = value; break;
-    case 'c': planFactor = value; break;
-    case 'z': treasury.conversionBacklog = value; break;
-    case 'i': sortPlan = false; break;
-    default: break;
+    switch (directive->effect) {
+    case DirectiveEffect::TreasuryField: state.treasury.*directive->field = value; break;
+    case DirectiveEffect::PlanFactor: planFactor = value; break;
+    case DirectiveEffect::FileOrder: state.sortPlan = false; break;
     }
 }
 
-void AddPlanLine(std::string_view line, std::int32_t fileLine)
+void AddPlanLine(PlanningState& state, std::string_view line, std::int32_t fileLine)
 {
     // Lines past the 20th have no place in the plan.
-    if (planCount == kPlanLines) {
+    if (state.planCount == kPlanLines) {
         return;
     }
     const auto numbers = ScanNumbers(line, 2);
-    PlanLine& entry = plan[planCount];
+    PlanLine& entry = state.plan[state.planCount];
     entry.unitNo = numbers[0];
     entry.amount = numbers.size() > 1 ? numbers[1] : 0.0;
-    planSources[planCount] = {fileLine, std::string(line.substr(0, kPlanLineSourceLength))};
-    ++planCount;
+    state.planSources[state.planCount] = {fileLine, std::string(line.substr(0, kPlanLineSourceLength))};
+    ++state.planCount;
 }
 
 }  // namespace
+
+const Directive* DirectiveFor(char selector)
+{
+    const auto found = std::ranges::find(kDirectives, selector, &Directive::selector);
+    return found == kDirectives.end() ? nullptr : &*found;
+}
+
+Treasury StartTreasury()
+{
+    Treasury start{};
+    for (const Directive& directive : kDirectives) {
+        if (directive.effect == DirectiveEffect::TreasuryField) {
+            start.*directive.field = directive.start;
+        }
+    }
+    return start;
+}
+
+std::string IfAbsentText(const Directive& directive)
+{
+    return directive.effect == DirectiveEffect::FileOrder ? "sorted" : FormatCount(RoundHalfEven(directive.start));
+}
 
 double DirectiveValue(std::string_view line)
 {
@@ -76,25 +94,26 @@ double DirectiveValue(std::string_view line)
     return run.empty() ? 0.0 : ParseNumberRun(run);
 }
 
-void LoadPlan()
+void LoadPlan(PlanningState& state)
 {
-    plan.fill(PlanLine{0, 0});
-    planSources.fill(PlanLineSource{});
-    planCount = 0;
+    state.plan.fill(PlanLine{0, 0});
+    state.planSources.fill(PlanLineSource{});
+    state.planCount = 0;
     double planFactor = 1;
     if (DataFileExists(kPlanFileName)) {
         std::int32_t fileLine = 0;
         for (const std::string& line : ReadDataFileLines(kPlanFileName)) {
             ++fileLine;
             if (!line.empty() && line.front() == '@') {
-                ApplyDirective(line, planFactor);
+                ApplyDirective(state, line, planFactor);
             } else if (CountDigits(line) >= kMinPlanLineDigits && line.front() != ';') {
-                AddPlanLine(line, fileLine);
+                AddPlanLine(state, line, fileLine);
             }
         }
     }
-    for (int n = 0; n < planCount; ++n) {
-        plan[n].amount = static_cast<double>(RoundHalfEven(Extended{plan[n].amount} * planFactor));
+    for (int n = 0; n < state.planCount; ++n) {
+        PlanLine& line = state.plan[n];
+        line.amount = static_cast<double>(RoundHalfEven(Extended{line.amount} * planFactor));
     }
 }
 

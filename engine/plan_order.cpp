@@ -15,9 +15,9 @@ struct OrderKey {
     double goldUpkeep;  // upkeepGold x (turns x batch, rounded)
 };
 
-OrderKey OrderKeyOf(const PlanLine& line)
+OrderKey OrderKeyOf(const PlanningState& state, const PlanLine& line)
 {
-    const UnitValues& unit = CatalogueValuesOf(RoundHalfEven(line.unitNo));
+    const UnitValues& unit = CatalogueValuesOf(state, RoundHalfEven(line.unitNo));
     // A unit type that recruits nothing gets the key of a zero-turn line.
     if (unit[batch] == 0 || unit[strength] == 0) {
         return {0, 0};
@@ -30,14 +30,16 @@ OrderKey OrderKeyOf(const PlanLine& line)
 
 }  // namespace
 
-void OrderPlan(bool sortPlan)
+void OrderPlan(PlanningState& state)
 {
+    const int planCount = state.planCount;
+    auto& planOrder = state.planOrder;
     OrderKey keys[kPlanLines];
     for (int n = 0; n < planCount; ++n) {
         planOrder[n] = static_cast<std::uint8_t>(n + 1);
-        keys[n] = OrderKeyOf(plan[n]);
+        keys[n] = OrderKeyOf(state, state.plan[n]);
     }
-    if (!sortPlan) {
+    if (!state.sortPlan) {
         return;
     }
     for (int pass = 1; pass <= planCount - 1; ++pass) {

@@ -1,30 +1,25 @@
 #include "plan_progress.h"
 
-namespace zef::detail {
+#include <algorithm>
 
-namespace {
-const PlanProgress* activeProgress = nullptr;
-std::uint64_t turnsDone = 0;
-std::uint64_t turnsPlanned = 0;
-}  // namespace
+namespace zef {
 
-void BeginProgress(const PlanProgress& progress, std::uint64_t turnsTotal)
+TurnProgress::TurnProgress(const PlanProgress& hook, std::uint64_t turnsTotal)
+    : hook_(hook ? &hook : nullptr), turnsTotal_(turnsTotal)
 {
-    activeProgress = progress ? &progress : nullptr;
-    turnsDone = 0;
-    turnsPlanned = turnsTotal;
 }
 
-void EndProgress() { activeProgress = nullptr; }
-
-bool ProgressWanted() { return activeProgress != nullptr; }
-
-void CountSimulatedTurns(std::uint32_t turns)
+std::int32_t TurnProgress::slice(std::int32_t turns) const
 {
-    turnsDone += turns;
-    if (activeProgress && !(*activeProgress)(turnsDone, turnsPlanned)) {
+    return hook_ ? std::min(turns, kProgressInterval) : turns;
+}
+
+void TurnProgress::count(std::uint32_t turns)
+{
+    turnsDone_ += turns;
+    if (hook_ && !(*hook_)(turnsDone_, turnsTotal_)) {
         throw PlanCancelled{};
     }
 }
 
-}  // namespace zef::detail
+}  // namespace zef

@@ -12,17 +12,26 @@ using PlanProgress = std::function<bool(std::uint64_t turnsDone, std::uint64_t t
 
 inline constexpr std::int32_t kProgressInterval = 1 << 22;
 
-namespace detail {
-
 // Thrown out of the turn loop when the hook asks to stop; RunPlan catches it.
 struct PlanCancelled {};
 
-// Set by RunPlan for the length of one run; empty when the caller gave no hook.
-void BeginProgress(const PlanProgress& progress, std::uint64_t turnsTotal);
-void EndProgress();
-bool ProgressWanted();
-// Counts simulated turns; throws PlanCancelled when the hook says stop.
-void CountSimulatedTurns(std::uint32_t turns);
+// One run's count of simulated turns, told to the run's hook. Belongs to the
+// run, so runs of two planning states never hear of each other.
+class TurnProgress {
+public:
+    TurnProgress() = default;
+    TurnProgress(const PlanProgress& hook, std::uint64_t turnsTotal);
 
-}  // namespace detail
+    // How many turns to simulate before the next count: all of them at once
+    // when nobody listens, since slicing costs time.
+    std::int32_t slice(std::int32_t turns) const;
+    // Counts simulated turns; throws PlanCancelled when the hook says stop.
+    void count(std::uint32_t turns);
+
+private:
+    const PlanProgress* hook_ = nullptr;
+    std::uint64_t turnsDone_ = 0;
+    std::uint64_t turnsTotal_ = 0;
+};
+
 }  // namespace zef

@@ -1,7 +1,8 @@
-// The one planning state of the program: the treasury, the unit catalogue,
-// the plan and the accumulated report. A run (RunPlan) resets the treasury,
+// The planning state: the treasury, the unit catalogue, the plan, the turn
+// counters and the accumulated report. A run (RunPlan) resets the treasury,
 // reloads the catalogue and the plan, and appends to reportText; nothing else
-// carries over from one run to the next.
+// carries over from one run to the next. Every engine function is handed the
+// state it reads or writes, so two states never meet.
 #pragma once
 
 #include <array>
@@ -57,30 +58,31 @@ enum CatalogueColumn : int {
     batch = 7,
 };
 
-extern Treasury treasury;
-extern bool sortPlan;
+// The field names are the ones the whole program and its tests use.
+struct PlanningState {
+    Treasury treasury{};
+    bool sortPlan = false;
 
-// Row r of the catalogue (1..20) is stored at index r - 1.
-extern std::array<std::string, kCatalogueRows> catalogueNames;
-extern std::array<UnitValues, kCatalogueRows> catalogueValues;
+    // Row r of the catalogue (1..20) is stored at index r - 1.
+    std::array<std::string, kCatalogueRows> catalogueNames;
+    std::array<UnitValues, kCatalogueRows> catalogueValues{};
 
-// Plan line n (1..20) is stored at index n - 1; planOrder holds 1-based line numbers.
-extern std::array<PlanLine, kPlanLines> plan;
-extern std::array<PlanLineSource, kPlanLines> planSources;
-extern std::uint8_t planCount;
-extern std::array<std::uint8_t, kPlanLines> planOrder;
+    // Plan line n (1..20) is stored at index n - 1; planOrder holds 1-based line numbers.
+    std::array<PlanLine, kPlanLines> plan{};
+    std::array<PlanLineSource, kPlanLines> planSources;
+    std::uint8_t planCount = 0;
+    std::array<std::uint8_t, kPlanLines> planOrder{};
 
-extern std::int32_t turn;
-extern std::int32_t lastReportedTurn;
+    std::int32_t turn = 0;
+    std::int32_t lastReportedTurn = 0;
 
-// Windows-1250 text with CR LF line breaks; only ever appended to.
-extern std::string reportText;
-
-void ResetTreasury(Treasury& t, double gold, double goldIncome, double mana, double manaIncome, double damage);
+    // Windows-1250 text with CR LF line breaks; only ever appended to.
+    std::string reportText;
+};
 
 // The catalogue row a rounded plan unit number names. A number outside 1..20
 // names no row and reads as an empty one: no name and all values 0.
-const std::string& CatalogueNameOf(std::int64_t row);
-const UnitValues& CatalogueValuesOf(std::int64_t row);
+const std::string& CatalogueNameOf(const PlanningState& state, std::int64_t row);
+const UnitValues& CatalogueValuesOf(const PlanningState& state, std::int64_t row);
 
 }  // namespace zef

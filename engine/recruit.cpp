@@ -1,10 +1,7 @@
 #include "recruit.h"
 
-#include "plan_progress.h"
 #include "report_format.h"
 #include "rounding.h"
-
-#include <algorithm>
 
 namespace zef {
 
@@ -27,7 +24,7 @@ TurnStep TurnStepOf(const UnitValues& unit)
             Extended{unit[upkeepMana]} * units, units * unit[strength] * kDamagePerStrength};
 }
 
-void SimulateTurns(Treasury& t, const TurnStep& step, std::int32_t count)
+void SimulateTurns(Treasury& t, std::int32_t& turn, const TurnStep& step, std::int32_t count)
 {
     for (std::int32_t i = 0; i < count; ++i) {
         double conversions;
@@ -55,15 +52,14 @@ void SimulateTurns(Treasury& t, const TurnStep& step, std::int32_t count)
 }
 
 // Simulates in slices so that a progress hook hears from a long line.
-void SimulateLine(Treasury& t, const UnitValues& unit, std::int32_t turns)
+void SimulateLine(PlanningState& state, const UnitValues& unit, std::int32_t turns, TurnProgress& progress)
 {
     const TurnStep step = TurnStepOf(unit);
-    const std::int32_t slice = detail::ProgressWanted() ? kProgressInterval : turns;
     for (std::int32_t left = turns; left > 0;) {
-        const std::int32_t count = std::min(left, slice);
-        SimulateTurns(t, step, count);
+        const std::int32_t count = progress.slice(left);
+        SimulateTurns(state.treasury, state.turn, step, count);
         left -= count;
-        detail::CountSimulatedTurns(static_cast<std::uint32_t>(count));
+        progress.count(static_cast<std::uint32_t>(count));
     }
 }
 
@@ -85,24 +81,23 @@ LineQuantities LineQuantitiesFor(const UnitValues& unit, double amount)
     return {rounded, LowWord(rounded), static_cast<double>(RoundHalfEven(Extended(rounded) * unit[batch]))};
 }
 
-void AppendShortfallWarning() { reportText += "NENI zl/mn! "; }
-
-void RecruitLine(std::int64_t row, Treasury& t, double amount)
+void RecruitLine(PlanningState& state, std::int64_t row, double amount, TurnProgress& progress)
 {
-    const UnitValues& unit = CatalogueValuesOf(row);
+    Treasury& t = state.treasury;
+    const UnitValues& unit = CatalogueValuesOf(state, row);
     const LineQuantities line = LineQuantitiesFor(unit, amount);
     const double lineGoldUpkeep = static_cast<double>(Extended{unit[upkeepGold]} * line.units);
     const double lineManaUpkeep = static_cast<double>(Extended{unit[upkeepMana]} * line.units);
     const double lineDamage = static_cast<double>(Extended{unit[strength]} * line.units * kDamagePerStrength);
     t.unitsTotal = static_cast<double>(Extended{t.unitsTotal} + line.units);
     if (line.turns > 0) {
-        SimulateLine(t, unit, line.turns);
+        SimulateLine(state, unit, line.turns, progress);
     }
     if (TreasuryNegative(t)) {
-        AppendShortfallWarning();
+        state.reportText += "NENI zl/mn! ";
     }
-    reportText += CatalogueNameOf(row) + " " + PadLeft5(GeneralFigure(line.units)) + " ";
-    AppendLineFigures(t, lineGoldUpkeep, lineManaUpkeep, lineDamage);
+    state.reportText += CatalogueNameOf(state, row) + " " + PadLeft5(GeneralFigure(line.units)) + " ";
+    AppendLineFigures(state, lineGoldUpkeep, lineManaUpkeep, lineDamage);
 }
 
 }  // namespace zef

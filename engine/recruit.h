@@ -1,5 +1,6 @@
 #pragma once
 
+#include "plan_progress.h"
 #include "planning_state.h"
 
 #include <cstdint>
@@ -20,10 +21,9 @@ struct LineQuantities {
 };
 LineQuantities LineQuantitiesFor(const UnitValues& unit, double amount);
 
-void AppendShortfallWarning();
-
-// Recruits one plan line on the shared treasury, turn by turn, and appends its
-// entry to the report.
-void RecruitLine(std::int64_t row, Treasury& t, double amount);
+// Recruits one plan line on the state's treasury, turn by turn, advancing its
+// turn counter and telling `progress`, and appends the line's entry to its
+// report.
+void RecruitLine(PlanningState& state, std::int64_t row, double amount, TurnProgress& progress);
 
 }  // namespace zef

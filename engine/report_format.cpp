@@ -62,27 +62,30 @@ std::string GeneralFigure(double value)
 
 bool TreasuryNegative(Treasury t) { return !(t.gold >= 0 && t.mana >= 0); }
 
-void AppendLineFigures(Treasury t, double lineGoldUpkeep, double lineManaUpkeep, double lineDamage)
+void AppendLineFigures(PlanningState& state, double lineGoldUpkeep, double lineManaUpkeep, double lineDamage)
 {
-    const std::int32_t turnsTaken = static_cast<std::int32_t>(static_cast<std::uint32_t>(turn) -
-                                                              static_cast<std::uint32_t>(lastReportedTurn));
+    const Treasury& t = state.treasury;
+    std::string& reportText = state.reportText;
+    const std::int32_t turnsTaken = static_cast<std::int32_t>(static_cast<std::uint32_t>(state.turn) -
+                                                              static_cast<std::uint32_t>(state.lastReportedTurn));
     if (turnsTaken == 0) {
         reportText += "Zl/TU: " + IntegerFigure(lineGoldUpkeep) + " Mn/TU: " + IntegerFigure(lineManaUpkeep) +
-                      "\r\n      Zl: " + ThousandsFigure(t.gold) + "k Mn: " + ThousandsFigure(t.mana) +
-                      "k\r\n" + std::string(18, ' ');
+                      "\r\n      Zl: " + ThousandsFigure(t.gold) + "k Mn: " + ThousandsFigure(t.mana) + "k\r\n" +
+                      std::string(18, ' ');
     } else {
         reportText += " TU: " + PadLeft(FormatCount(turnsTaken), 3);
     }
     reportText += " DMG: " + PadLeft5(IntegerFigure(lineDamage)) + "\r\n";
-    lastReportedTurn = turn;
+    state.lastReportedTurn = state.turn;
 }
 
-void AppendSummary()
+void AppendSummary(PlanningState& state)
 {
-    Treasury& t = treasury;
+    Treasury& t = state.treasury;
+    std::string& reportText = state.reportText;
     reportText += "\r\nSuma: ";
-    AppendLineFigures(t, t.goldUpkeep, t.manaUpkeep, t.damage);
-    reportText += GeneralFigure(t.unitsTotal) + " jednotek;\r\ntahu " + FormatCount(turn) + ", zbytek(TU) ";
+    AppendLineFigures(state, t.goldUpkeep, t.manaUpkeep, t.damage);
+    reportText += GeneralFigure(t.unitsTotal) + " jednotek;\r\ntahu " + FormatCount(state.turn) + ", zbytek(TU) ";
 
     // Only gold may end the gold projection, only mana the mana projection.
     if (!(t.mana >= 0)) {
@@ -90,8 +93,8 @@ void AppendSummary()
     }
     reportText += "zl: " + FormatCount(ProjectTurns(t, t.gold, t.goldIncome, t.goldUpkeep));
     t.gold = 1;
-    reportText += " mn: " + FormatCount(ProjectTurns(t, t.mana, t.manaIncome, t.manaUpkeep)) +
-                  "\r\n\r\n##########\r\n\r\n";
+    reportText +=
+        " mn: " + FormatCount(ProjectTurns(t, t.mana, t.manaIncome, t.manaUpkeep)) + "\r\n\r\n##########\r\n\r\n";
 }
 
 }  // namespace zef

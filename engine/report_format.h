@@ -25,12 +25,13 @@ std::string GeneralFigure(double value);
 // True unless gold and mana are both at zero or more (a NaN counts as below).
 bool TreasuryNegative(Treasury t);
 
-// Ends an entry: the turns it took, or for an entry that took none the upkeeps
-// it adds and the treasury now; then its damage and a line break.
-void AppendLineFigures(Treasury t, double lineGoldUpkeep, double lineManaUpkeep, double lineDamage);
+// Ends an entry in the state's report: the turns it took since the last entry,
+// or for an entry that took none the upkeeps it adds and the treasury now;
+// then its damage and a line break. Marks the turn as reported.
+void AppendLineFigures(PlanningState& state, double lineGoldUpkeep, double lineManaUpkeep, double lineDamage);
 
 // Army totals, the gold and mana projections and the closing separator.
 // Overwrites the treasury's gold and mana with the projections' values.
-void AppendSummary();
+void AppendSummary(PlanningState& state);
 
 }  // namespace zef

@@ -1,9 +1,9 @@
 #include "run_plan.h"
 
 #include "catalogue.h"
+#include "plan_directives.h"
 #include "plan_file.h"
 #include "plan_order.h"
-#include "planning_state.h"
 #include "recruit.h"
 #include "report_format.h"
 #include "rounding.h"
@@ -11,52 +11,32 @@
 
 namespace zef {
 
-namespace {
-
-// Whatever ends the run early, the report keeps only complete runs.
-class ReportRollback {
-public:
-    ReportRollback() : size_(reportText.size()) {}
-    ~ReportRollback()
-    {
-        if (!kept_) {
-            reportText.resize(size_);
-        }
-        detail::EndProgress();
-    }
-    void keep() { kept_ = true; }
-
-private:
-    std::size_t size_;
-    bool kept_ = false;
-};
-
-}  // namespace
-
-void RunPlan() { RunPlan(PlanProgress{}); }
-
-PlanOutcome RunPlan(const PlanProgress& progress)
+PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress)
 {
-    ResetTreasury(treasury, 1500000, 3600, 500000, 35000, 0);
-    LoadCatalogue();
-    LoadPlan();
-    turn = 0;
-    lastReportedTurn = 0;
-    OrderPlan(sortPlan);
-    const std::int64_t plannedTurns = PlannedTurns();
+    state.treasury = StartTreasury();
+    state.sortPlan = true;
+    LoadCatalogue(state);
+    LoadPlan(state);
+    state.turn = 0;
+    state.lastReportedTurn = 0;
+    OrderPlan(state);
+    TurnProgress turns(progress, static_cast<std::uint64_t>(PlannedTurns(state)));
 
-    ReportRollback rollback;
-    detail::BeginProgress(progress, static_cast<std::uint64_t>(plannedTurns));
+    // Whatever ends the run early, the report keeps only complete runs.
+    const std::size_t reportSize = state.reportText.size();
     try {
-        for (int p = 0; p < planCount; ++p) {
-            const PlanLine& line = plan[planOrder[p] - 1];
-            RecruitLine(RoundHalfEven(line.unitNo), treasury, line.amount);
+        for (int p = 0; p < state.planCount; ++p) {
+            const PlanLine& line = state.plan[state.planOrder[p] - 1];
+            RecruitLine(state, RoundHalfEven(line.unitNo), line.amount, turns);
         }
-        AppendSummary();
-    } catch (const detail::PlanCancelled&) {
+        AppendSummary(state);
+    } catch (const PlanCancelled&) {
+        state.reportText.resize(reportSize);
         return PlanOutcome::Cancelled;
+    } catch (...) {
+        state.reportText.resize(reportSize);
+        throw;
     }
-    rollback.keep();
     return PlanOutcome::Completed;
 }
 

@@ -32,19 +32,21 @@ PlanTooLong::PlanTooLong(PlanLineSource line, std::int64_t lineTurns, std::int64
 {
 }
 
-std::int64_t PlannedTurns()
+std::int64_t PlannedTurns(const PlanningState& state)
 {
     std::int64_t total = 0;
-    for (int p = 0; p < planCount; ++p) {
-        const int n = planOrder[p] - 1;
-        const std::int64_t turns = LineQuantitiesFor(CatalogueValuesOf(RoundHalfEven(plan[n].unitNo)), plan[n].amount).roundedTurns;
+    for (int p = 0; p < state.planCount; ++p) {
+        const int n = state.planOrder[p] - 1;
+        const PlanLine& line = state.plan[n];
+        const std::int64_t turns =
+            LineQuantitiesFor(CatalogueValuesOf(state, RoundHalfEven(line.unitNo)), line.amount).roundedTurns;
         if (!FitsTurnCounter(turns)) {
-            throw PlanTooLong(planSources[n], turns, turns);
+            throw PlanTooLong(state.planSources[n], turns, turns);
         }
         if (turns > 0) {
             total += turns;
             if (total > kMaxRunTurns) {
-                throw PlanTooLong(planSources[n], turns, total);
+                throw PlanTooLong(state.planSources[n], turns, total);
             }
         }
     }

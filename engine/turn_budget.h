@@ -32,10 +32,10 @@ private:
     std::int64_t runTurns_;
 };
 
-// The turns that the loaded and ordered plan simulates. Throws PlanTooLong at
+// The turns that the state's loaded and ordered plan simulates. Throws PlanTooLong at
 // the first line, in recruiting order, whose own count lies outside the 32-bit
 // range or that takes the run's total past kMaxRunTurns. Lines of a unit type
 // that recruits nothing count no turns.
-std::int64_t PlannedTurns();
+std::int64_t PlannedTurns(const PlanningState& state);
 
 }  // namespace zef

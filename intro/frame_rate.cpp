@@ -17,25 +17,25 @@ void InitTickRing(TickRing& ring) { ring = TickRing{}; }
 
 bool TickRingFull(const TickRing& ring)
 {
-    // An empty ring is never full, since Head is never 0.
-    const std::int32_t afterTail = ring.Tail == 0 ? 0 : NextSlot(ring.Tail);
-    return ring.Head == afterTail;
+    // An empty ring is never full, since head is never 0.
+    const std::int32_t afterTail = ring.tail == 0 ? 0 : NextSlot(ring.tail);
+    return ring.head == afterTail;
 }
 
 void PushTick(TickRing& ring, std::uint32_t stamp)
 {
     if (TickRingFull(ring)) {
-        ring.Head = NextSlot(ring.Head);
+        ring.head = NextSlot(ring.head);
     }
-    ring.Tail = ring.Tail == 0 ? ring.Head : NextSlot(ring.Tail);
-    ring.Slots[static_cast<std::size_t>(ring.Tail - 1)] = stamp;
+    ring.tail = ring.tail == 0 ? ring.head : NextSlot(ring.tail);
+    ring.slots[static_cast<std::size_t>(ring.tail - 1)] = stamp;
 }
 
 void UpdateFrameRate()
 {
     PushTick(tickRing, TickCount());
     FrameRate = 0;
-    for (const std::uint32_t stamp : tickRing.Slots) {
+    for (const std::uint32_t stamp : tickRing.slots) {
         // Unsigned arithmetic wraps modulo 2^32 like the counter itself. While
         // the counter is below 500, t - 500 lies near 2^32 and nothing counts;
         // slots never written hold 0 and never count.

@@ -13,9 +13,9 @@ inline constexpr std::int32_t kTickSlots = 500;
 inline constexpr std::uint32_t kFrameRateWindowMs = 500;
 
 struct TickRing {
-    std::int32_t Head = 1;  // 1-based slot of the oldest stamp
-    std::int32_t Tail = 0;  // 1-based slot of the newest stamp; 0 while the ring is empty
-    std::array<std::uint32_t, kTickSlots> Slots{};  // slot n (1..500) is stored at index n - 1
+    std::int32_t head = 1;                          // 1-based slot of the oldest stamp
+    std::int32_t tail = 0;                          // 1-based slot of the newest stamp; 0 while the ring is empty
+    std::array<std::uint32_t, kTickSlots> slots{};  // slot n (1..500) is stored at index n - 1
 };
 
 extern TickRing tickRing;

@@ -35,8 +35,8 @@ struct GLEntryPoints {
     void (*glGenTextures)(GLsizei n, GLuint* textures);
     void (*glBindTexture)(GLenum target, GLuint texture);
     void (*glTexParameteri)(GLenum target, GLenum name, GLint value);
-    void (*glTexImage2D)(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
-                         GLint border, GLenum format, GLenum type, const void* pixels);
+    void (*glTexImage2D)(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height, GLint border,
+                         GLenum format, GLenum type, const void* pixels);
     void (*glRotatef)(GLfloat angle, GLfloat x, GLfloat y, GLfloat z);
     void (*glTranslatef)(GLfloat x, GLfloat y, GLfloat z);
     void (*glColor4f)(GLfloat red, GLfloat green, GLfloat blue, GLfloat alpha);

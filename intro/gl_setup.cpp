@@ -19,8 +19,7 @@ void SetGLProjection(int clientWidth, int clientHeight, int outerWidth, int oute
 {
     // An outer height includes the frame and is never 0 for a real window; an
     // empty one gets a square aspect rather than a division by zero.
-    const double aspect =
-        outerHeight != 0 ? static_cast<double>(outerWidth) / static_cast<double>(outerHeight) : 1.0;
+    const double aspect = outerHeight != 0 ? static_cast<double>(outerWidth) / static_cast<double>(outerHeight) : 1.0;
     CallGL(gl.glViewport, 0, 0, clientWidth, clientHeight);
     CallGL(gl.glMatrixMode, kGlProjection);
     CallGL(gl.glLoadIdentity);

@@ -34,8 +34,8 @@ void UploadIntroTexture(const IntroImage& image)
     CallGL(gl.glBindTexture, kGlTexture2D, IntroTexture);
     CallGL(gl.glTexParameteri, kGlTexture2D, kGlTextureMinFilter, static_cast<GLint>(kGlLinear));
     CallGL(gl.glTexParameteri, kGlTexture2D, kGlTextureMagFilter, static_cast<GLint>(kGlLinear));
-    CallGL(gl.glTexImage2D, kGlTexture2D, 0, kThreeComponents, image.width, image.height, 0, kGlRgb,
-           kGlUnsignedByte, image.pixels.data());
+    CallGL(gl.glTexImage2D, kGlTexture2D, 0, kThreeComponents, image.width, image.height, 0, kGlRgb, kGlUnsignedByte,
+           image.pixels.data());
 }
 
 }  // namespace zef

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds ZeF in build/ (extra arguments go to CMake).
+# Configures and builds ZeF in build/ with the default preset of
+# CMakePresets.json (extra arguments go to CMake's configure step).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B "${ZEF_BUILD_DIR:-build}" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "${ZEF_BUILD_DIR:-build}" -j"$(nproc)"
+cmake --preset default "$@"
+cmake --build --preset default -j"$(nproc)"

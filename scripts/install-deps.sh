@@ -6,6 +6,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
+  clang libclang-rt-14-dev clang-format
   libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
   libxcb1-dev libgl1 libglu1-mesa libgl1-mesa-dri

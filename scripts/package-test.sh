@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 # validate the desktop entry and the metainfo; useradd comes with passwd.
 scripts/install-deps.sh dpkg-dev file desktop-file-utils appstream passwd
 # Quick when scripts/test.sh has built this folder already.
-ZEF_BUILD_DIR=build scripts/build.sh -DZEF_SANITIZE=OFF
+scripts/build.sh
 rm -f build/zef_*.deb
 (cd build && cpack -G DEB)
 debs=(build/zef_*_"$(dpkg --print-architecture)".deb)

@@ -1,6 +1,6 @@
 // zef-plan: one planning run in a folder, its report on standard output.
 #include "data_file.h"
-#include "planning_state.h"
+#include "plan_directives.h"
 #include "run_plan.h"
 #include "turn_budget.h"
 #include "windows1250_to_utf8.h"
@@ -15,26 +15,33 @@
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: zef-plan [-C DIR] [--utf8]\n"
-    "\n"
-    "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
-    "its report to standard output, as Windows-1250 text with CR LF line ends.\n"
-    "No file is written.\n"
-    "\n"
-    "  arm.txt     the unit catalogue: every line with at least 9 digits is a unit\n"
-    "              type, numbered from 1: a 4-character name, then gold price, mana\n"
-    "              price, (unused), gold upkeep, mana upkeep, (unused), strength and\n"
-    "              units recruitable per turn.\n"
-    "  rekrut.txt  the plan: directives such as \"@zl 120000\" (gold), \"@zld 1000\"\n"
-    "              (gold income), \"@mna 20100\" (mana), \"@mnt 5000\" (mana income),\n"
-    "              \"@maxmn 198021\" (mana cap), \"@dmg 0\" (damage), \"@facktor 1\"\n"
-    "              (amount factor); lines starting with \";\" are comments; every\n"
-    "              other line with two numbers is a unit number and the damage to buy.\n"
-    "\n"
-    "  -C DIR      run in DIR instead of the current directory\n"
-    "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
-    "  --help      show this text\n";
+std::string Usage()
+{
+    std::string usage = "Usage: zef-plan [-C DIR] [--utf8]\n"
+                        "\n"
+                        "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
+                        "its report to standard output, as Windows-1250 text with CR LF line ends.\n"
+                        "No file is written.\n"
+                        "\n"
+                        "  arm.txt     the unit catalogue: every line with at least 9 digits is a unit\n"
+                        "              type, numbered from 1: a 4-character name, then gold price, mana\n"
+                        "              price, (unused), gold upkeep, mana upkeep, (unused), strength and\n"
+                        "              units recruitable per turn.\n"
+                        "  rekrut.txt  the plan: lines starting with \";\" are comments; every other line\n"
+                        "              with two numbers is a unit number and the damage to buy; a line\n"
+                        "              starting with \"@\" is a directive, told by its fourth character,\n"
+                        "              with the first number from its fifth character on as its value:\n";
+    for (const zef::Directive& directive : zef::kDirectives) {
+        std::string name(directive.name);
+        name.resize(10, ' ');
+        usage += "                " + name + std::string(directive.meaning) + "; if absent " +
+                 zef::IfAbsentText(directive) + "\n";
+    }
+    return usage + "\n"
+                   "  -C DIR      run in DIR instead of the current directory\n"
+                   "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
+                   "  --help      show this text\n";
+}
 
 int Fail(const std::string& message)
 {
@@ -56,13 +63,13 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            return WriteAll(kUsage) ? 0 : Fail(std::string("standard output: ") + std::strerror(errno));
+            return WriteAll(Usage()) ? 0 : Fail(std::string("standard output: ") + std::strerror(errno));
         } else if (arg == "--utf8") {
             utf8 = true;
         } else if (arg == "-C" && i + 1 < argc) {
             folder = argv[++i];
         } else {
-            std::fputs(kUsage, stderr);
+            std::fputs(Usage().c_str(), stderr);
             return 2;
         }
     }
@@ -70,8 +77,9 @@ int main(int argc, char** argv)
         return Fail(std::string(folder) + ": " + std::strerror(errno));
     }
     try {
-        zef::RunPlan();
-        const std::string output = utf8 ? zef::Windows1250ToUtf8(zef::reportText) : zef::reportText;
+        zef::PlanningState state;
+        zef::RunPlan(state);
+        const std::string output = utf8 ? zef::Windows1250ToUtf8(state.reportText) : state.reportText;
         if (!WriteAll(output)) {
             return Fail(std::string("standard output: ") + std::strerror(errno));
         }

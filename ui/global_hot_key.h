@@ -22,7 +22,7 @@ enum HotKeyModifier : std::uint16_t {
     kShiftMask = 1 << 0,
     kLockMask = 1 << 1,
     kControlMask = 1 << 2,
-    kAltMask = 1 << 3,  // Mod1
+    kAltMask = 1 << 3,      // Mod1
     kNumLockMask = 1 << 4,  // Mod2
 };
 

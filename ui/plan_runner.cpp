@@ -21,7 +21,7 @@ constexpr int kProgressSteps = 1000;
 
 PlanRunner::PlanRunner(QWidget* window) : window_(window) {}
 
-PlanRunOutcome PlanRunner::run()
+PlanRunOutcome PlanRunner::run(PlanningState& state)
 {
     running_ = true;
     struct Done {
@@ -52,7 +52,7 @@ PlanRunOutcome PlanRunner::run()
     };
 
     try {
-        if (RunPlan(progress) == PlanOutcome::Cancelled) {
+        if (RunPlan(state, progress) == PlanOutcome::Cancelled) {
             return {PlanRunResult::Cancelled, {}};
         }
     } catch (const DataFileError& error) {

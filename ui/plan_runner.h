@@ -3,6 +3,8 @@
 // with Cancel while the window keeps repainting.
 #pragma once
 
+#include "planning_state.h"
+
 #include <QString>
 
 #include <chrono>
@@ -22,8 +24,9 @@ class PlanRunner {
 public:
     explicit PlanRunner(QWidget* window);
 
-    // Runs the engine once; reportText grows only for a completed run.
-    PlanRunOutcome run();
+    // Runs the engine once on `state`; its reportText grows only for a
+    // completed run.
+    PlanRunOutcome run(PlanningState& state);
 
     // True while a run is in progress, so that no second run starts meanwhile.
     bool running() const { return running_; }

@@ -22,8 +22,8 @@ void ReportView::show(const std::string& report)
     updating_ = true;
     // A CR at the old end could pair with an LF at the start of the new part,
     // which decodes differently in two pieces.
-    const bool appendable = inSync_ && report.size() >= shownBytes_ &&
-                            (shownBytes_ == 0 || report[shownBytes_ - 1] != '\r');
+    const bool appendable =
+        inSync_ && report.size() >= shownBytes_ && (shownBytes_ == 0 || report[shownBytes_ - 1] != '\r');
     if (appendable) {
         append(report);
     } else {

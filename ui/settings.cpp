@@ -23,7 +23,7 @@ namespace {
 std::int32_t AddRunCount(std::int32_t onDisk, std::int32_t atStart, std::int32_t now)
 {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(onDisk) + static_cast<std::uint32_t>(now) -
-                                      static_cast<std::uint32_t>(atStart));
+                                     static_cast<std::uint32_t>(atStart));
 }
 
 }  // namespace

@@ -15,8 +15,8 @@ inline constexpr const char* kSettingsFileName = "zeF.ini";
 struct StoredSettings {
     std::int32_t left = 100;
     std::int32_t top = 100;
-    std::int32_t starts = 0;      // "spusteni": program starts before this one
-    std::int32_t designs = 0;     // "navrhArmady": refreshes made so far
+    std::int32_t starts = 0;        // "spusteni": program starts before this one
+    std::int32_t designs = 0;       // "navrhArmady": refreshes made so far
     std::int32_t recruitments = 0;  // "narekrutovani": passed through unchanged
     bool intro = true;
 };

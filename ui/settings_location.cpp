@@ -12,10 +12,7 @@
 
 namespace zef {
 
-bool FolderIsWritable(const QString& folder)
-{
-    return ::access(QFile::encodeName(folder).constData(), W_OK) == 0;
-}
+bool FolderIsWritable(const QString& folder) { return ::access(QFile::encodeName(folder).constData(), W_OK) == 0; }
 
 QString ChooseSettingsFolder(const QString& executableFolder, const QString& userFolder)
 {

@@ -214,14 +214,14 @@ void TForm1::Button3Click()
     if (!SavePlan(plan.bytes)) {
         return;
     }
-    const PlanRunOutcome outcome = planRunner_.run();
+    const PlanRunOutcome outcome = planRunner_.run(planningState_);
     if (outcome.result == PlanRunResult::Failed) {
         ShowError(outcome.error);
     }
     if (outcome.result != PlanRunResult::Completed) {
         return;
     }
-    reportView_->show(reportText);
+    reportView_->show(planningState_.reportText);
 }
 
 void TForm1::Button6Click()

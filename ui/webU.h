@@ -2,7 +2,7 @@
 // hot-key lock, the close guard and the settings file.
 //
 // Data flow of a refresh: editor text -> Windows-1250 bytes -> rekrut.txt ->
-// RunPlan (engine) -> reportText -> report view.
+// RunPlan(planning state) -> its reportText -> report view.
 //
 // With the intro switch on, the window first shows the OpenGL intro on a GL
 // surface over its whole client area (webU_intro.cpp); the calculator group
@@ -12,6 +12,7 @@
 #include "global_hot_key.h"
 #include "plan_on_disk.h"
 #include "plan_runner.h"
+#include "planning_state.h"
 #include "settings.h"
 
 #include <QWidget>
@@ -81,6 +82,8 @@ public:
     // Whether the window may close now; explains the refusal when locked.
     bool FormCloseQuery();
 
+    const PlanningState& planningState() const { return planningState_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -119,6 +122,9 @@ private:
     // added to what the file then holds.
     StoredSettings settingsAtStart_;
     PlanOnDisk planOnDisk_;
+    // The program's one planning state, for as long as the window lives: every
+    // refresh runs on it, and only its report carries over to the next one.
+    PlanningState planningState_;
     PlanRunner planRunner_;
     GlobalHotKey hotKey_;
     ReportView* reportView_ = nullptr;

@@ -1,7 +1,9 @@
 // Reading arm.txt and rekrut.txt: line structure, the catalogue rows and the
 // plan with its directives.
+#include "case_name.h"
 #include "catalogue.h"
 #include "data_file.h"
+#include "plan_directives.h"
 #include "plan_file.h"
 #include "plan_folder.h"
 #include "planning_state.h"
@@ -43,10 +45,13 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LinesCase{"CrLf", "a\r\nb\r\n", {"a", "b"}}, LinesCase{"BareLf", "a\nb\n", {"a", "b"}},
                       LinesCase{"LastLineWithoutEnd", "a\r\nb", {"a", "b"}},
                       LinesCase{"LoneCrIsDropped", "a\rb\r\nc", {"ab", "c"}},
-                      LinesCase{"CtrlZEndsTheFile", "a\r\nb\x1a" "c\r\nd", {"a", "b"}},
+                      LinesCase{"CtrlZEndsTheFile",
+                                "a\r\nb\x1a"
+                                "c\r\nd",
+                                {"a", "b"}},
                       LinesCase{"EmptyLinesStay", "\r\n\na", {"", "", "a"}}, LinesCase{"Empty", "", {}},
                       LinesCase{"HighBytesPassThrough", "\x8e\xc8\x81\x98\r\n", {"\x8e\xc8\x81\x98"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<LinesCase>);
 
 TEST(DataFileExistsTest, NeedsANameAndAFileOfThatName)
 {
@@ -78,18 +83,19 @@ TEST_P(UnreadableDataFileTest, StopsTheRunNamingTheFileAndLeavesTheReport)
     PlanFolder folder;
     folder.writeCatalogue("Foot 100 10 0 3 12 0 5 50\r\n");
     folder.writePlan("1 1000\r\n");
-    RunPlan();
-    const std::string before = reportText;
+    PlanningState state;
+    RunPlan(state);
+    const std::string before = state.reportText;
     GetParam().make(folder, GetParam().fileName);
     testing::DropPermissionOverride();
     try {
-        RunPlan();
+        RunPlan(state);
         FAIL() << "the run must stop";
     } catch (const DataFileError& error) {
         EXPECT_EQ(error.fileName(), GetParam().fileName);
         EXPECT_EQ(error.reason(), GetParam().reason);
     }
-    EXPECT_EQ(reportText, before);
+    EXPECT_EQ(state.reportText, before);
 }
 
 void MakeDirectory(const PlanFolder& folder, const std::string& name)
@@ -117,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                       UnreadableCase{"CatalogueWithoutPermission", "arm.txt", MakeUnreadable, "Permission denied"},
                       UnreadableCase{"PlanFifo", "rekrut.txt", MakeFifo, "not a regular file"},
                       UnreadableCase{"PlanWithoutPermission", "rekrut.txt", MakeUnreadable, "Permission denied"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<UnreadableCase>);
 
 TEST(DataFileErrorTest, NamesTheFileAndTheReason)
 {
@@ -135,9 +141,12 @@ TEST(DataFileErrorTest, NamesTheFileAndTheReason)
 
 TEST(FoldAccentsTest, ReplacesTheSixLettersOnly)
 {
-    std::string text = "\x8e\xc8\xe1\xec\xed\xfd\x9e\xe8" "abc";
+    std::string text = "\x8e\xc8\xe1\xec\xed\xfd\x9e\xe8"
+                       "abc";
     FoldAccents(text);
-    EXPECT_EQ(text, "ZC\xa0" "e\xa1y\x9e\xe8" "abc");
+    EXPECT_EQ(text, "ZC\xa0"
+                    "e\xa1y\x9e\xe8"
+                    "abc");
 }
 
 struct CatalogueCase {
@@ -154,27 +163,40 @@ TEST_P(CatalogueTest, FillsTheRow)
 {
     PlanFolder folder;
     folder.writeCatalogue(GetParam().file);
-    LoadCatalogue();
-    EXPECT_EQ(catalogueNames[GetParam().row - 1], GetParam().expectedName);
-    EXPECT_EQ(catalogueValues[GetParam().row - 1], GetParam().expectedValues);
+    PlanningState state;
+    LoadCatalogue(state);
+    EXPECT_EQ(state.catalogueNames[GetParam().row - 1], GetParam().expectedName);
+    EXPECT_EQ(state.catalogueValues[GetParam().row - 1], GetParam().expectedValues);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CatalogueTest,
     ::testing::Values(
-        CatalogueCase{"EightDigitsIsNoUnit", "Luk 1 2 3 4 5 6 7 8\r\nPes 30 0 0 1 0 0 12 10\r\n", 1, "Pes ",
+        CatalogueCase{"EightDigitsIsNoUnit",
+                      "Luk 1 2 3 4 5 6 7 8\r\nPes 30 0 0 1 0 0 12 10\r\n",
+                      1,
+                      "Pes ",
                       {30, 0, 0, 1, 0, 0, 12, 10}},
-        CatalogueCase{"NameFromFirstNonSpace", "   Kopinik 30 0 0 1 0 0 12 10\r\n", 1, "Kopi", {30, 0, 0, 1, 0, 0, 12, 10}},
+        CatalogueCase{
+            "NameFromFirstNonSpace", "   Kopinik 30 0 0 1 0 0 12 10\r\n", 1, "Kopi", {30, 0, 0, 1, 0, 0, 12, 10}},
         CatalogueCase{"ShortWordKeepsTheSpace", "Luk 100 0 0 1 0 0 10 5", 1, "Luk ", {100, 0, 0, 1, 0, 0, 10, 5}},
         CatalogueCase{"DigitInTheName", "Lu2k 100 0 0 1 0 0 10\r\n", 1, "Lu2k", {2, 100, 0, 0, 1, 0, 0, 10}},
         CatalogueCase{"TabIsNoSpace", "\tAb 100 0 0 1 0 0 10 5", 1, "\tAb ", {100, 0, 0, 1, 0, 0, 10, 5}},
-        CatalogueCase{"AccentedCapitalFolds", "\xc8" "arod\xec" "j 100 0 0 1 0 0 10 5\r\n", 1, "Caro",
+        CatalogueCase{"AccentedCapitalFolds",
+                      "\xc8"
+                      "arod\xec"
+                      "j 100 0 0 1 0 0 10 5\r\n",
+                      1,
+                      "Caro",
                       {100, 0, 0, 1, 0, 0, 10, 5}},
-        CatalogueCase{"HeadingsAndCommentsSkipped", "Jednotky\r\n; cena 1 2\r\n\r\nPes 1 2 3 4 5 6 7 8 9\r\n", 1, "Pes ",
+        CatalogueCase{"HeadingsAndCommentsSkipped",
+                      "Jednotky\r\n; cena 1 2\r\n\r\nPes 1 2 3 4 5 6 7 8 9\r\n",
+                      1,
+                      "Pes ",
                       {1, 2, 3, 4, 5, 6, 7, 8}},
         CatalogueCase{"MissingColumnsStayZero", "Drak 123456789\r\n", 1, "Drak", {123456789, 0, 0, 0, 0, 0, 0, 0}},
         CatalogueCase{"EmptyFileLeavesRowsEmpty", "", 1, "", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<CatalogueCase>);
 
 TEST(CatalogueTest, KeepsTwentyRowsAndClearsEarlierOnes)
 {
@@ -184,56 +206,62 @@ TEST(CatalogueTest, KeepsTwentyRowsAndClearsEarlierOnes)
         file += "U" + std::to_string(row) + "xx 100 200 300 " + std::to_string(row) + "\r\n";
     }
     folder.writeCatalogue(file);
-    LoadCatalogue();
-    EXPECT_EQ(catalogueNames[19], "U20x");
-    EXPECT_EQ(catalogueValues[19][4], 20);
+    PlanningState state;
+    LoadCatalogue(state);
+    EXPECT_EQ(state.catalogueNames[19], "U20x");
+    EXPECT_EQ(state.catalogueValues[19][4], 20);
 
     folder.writeCatalogue("Pes 30 0 0 1 0 0 12 10\r\n");
-    LoadCatalogue();
-    EXPECT_EQ(catalogueNames[1], "");
-    EXPECT_EQ(catalogueValues[1], UnitValues{});
+    LoadCatalogue(state);
+    EXPECT_EQ(state.catalogueNames[1], "");
+    EXPECT_EQ(state.catalogueValues[1], UnitValues{});
 }
 
 TEST(CatalogueTest, FoldsALongLineOverItsWholeLength)
 {
     PlanFolder folder;
     folder.writeCatalogue("Pes 30 0 0 1 0 0 12 10 " + std::string(300, '\xfd') + "\r\n");
-    LoadCatalogue();
-    EXPECT_EQ(catalogueNames[0], "Pes ");
-    EXPECT_EQ(catalogueValues[0][7], 10);
+    PlanningState state;
+    LoadCatalogue(state);
+    EXPECT_EQ(state.catalogueNames[0], "Pes ");
+    EXPECT_EQ(state.catalogueValues[0][7], 10);
 }
 
 TEST(CatalogueTest, MissingFileLeavesItEmpty)
 {
     PlanFolder folder;
-    catalogueNames[0] = "old";
-    LoadCatalogue();
-    EXPECT_EQ(catalogueNames[0], "");
+    PlanningState state;
+    state.catalogueNames[0] = "old";
+    LoadCatalogue(state);
+    EXPECT_EQ(state.catalogueNames[0], "");
 }
 
 const char* const kDefaultDirectives =
     "@zl 120000\r\n@zld 1000\r\n@mnt 5000\r\n@mna 20100\r\n@dmg 0\r\n@maxmn 198021\r\n@facktor 1\r\n";
 
 // Loads a plan after a reset to the run's start values.
-void LoadPlanText(const PlanFolder& folder, const std::string& text)
+PlanningState LoadPlanText(const PlanFolder& folder, const std::string& text)
 {
     folder.writePlan(text);
-    ResetTreasury(treasury, 1500000, 3600, 500000, 35000, 0);
-    LoadPlan();
+    PlanningState state;
+    state.treasury = StartTreasury();
+    state.sortPlan = true;
+    LoadPlan(state);
+    return state;
 }
 
 TEST(PlanFileTest, DefaultDirectivesSetTheTreasury)
 {
     PlanFolder folder;
-    LoadPlanText(folder, kDefaultDirectives);
-    EXPECT_EQ(planCount, 0);
-    EXPECT_EQ(treasury.gold, 120000);
-    EXPECT_EQ(treasury.goldIncome, 1000);
-    EXPECT_EQ(treasury.manaIncome, 5000);
-    EXPECT_EQ(treasury.mana, 20100);
-    EXPECT_EQ(treasury.damage, 0);
-    EXPECT_EQ(treasury.manaCap, 198021);
-    EXPECT_TRUE(sortPlan);
+    const PlanningState state = LoadPlanText(folder, kDefaultDirectives);
+    EXPECT_EQ(state.planCount, 0);
+    EXPECT_EQ(state.treasury.gold, 120000);
+    EXPECT_EQ(state.treasury.goldIncome, 1000);
+    EXPECT_EQ(state.treasury.manaIncome, 5000);
+    EXPECT_EQ(state.treasury.mana, 20100);
+    EXPECT_EQ(state.treasury.damage, 0);
+    EXPECT_EQ(state.treasury.manaCap, 198021);
+    EXPECT_TRUE(state.sortPlan);
 }
 
 struct TreasuryFieldCase {
@@ -248,32 +276,31 @@ class DirectiveTest : public ::testing::TestWithParam<TreasuryFieldCase> {};
 TEST_P(DirectiveTest, SetsTheFieldItsFourthCharacterSelects)
 {
     PlanFolder folder;
-    LoadPlanText(folder, GetParam().text);
-    EXPECT_EQ(treasury.*GetParam().field, GetParam().expected);
+    const PlanningState state = LoadPlanText(folder, GetParam().text);
+    EXPECT_EQ(state.treasury.*GetParam().field, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DirectiveTest,
-    ::testing::Values(
-        TreasuryFieldCase{"GoldWithoutSpaceHasNoEffect", "@zl120000\r\n", &Treasury::gold, 1500000},
-        TreasuryFieldCase{"CapitalGoldStillSets", "@ZL 5\r\n", &Treasury::gold, 5},
-        TreasuryFieldCase{"CapitalGoldIncomeHasNoEffect", "@ZLD 5\r\n", &Treasury::goldIncome, 3600},
-        TreasuryFieldCase{"NegativeDamage", "@dmg -500\r\n", &Treasury::damage, -500},
-        TreasuryFieldCase{"MinusAndSpaceIsPositive", "@dmg - 500\r\n", &Treasury::damage, 500},
-        TreasuryFieldCase{"WordWithoutDigitsGivesZero", "@zl zlato\r\n", &Treasury::gold, 0},
-        TreasuryFieldCase{"LastOneCounts", "@mna 1\r\n@mna 2\r\n", &Treasury::mana, 2},
-        TreasuryFieldCase{"ShortLineHasNoEffect", "@zl\r\n", &Treasury::gold, 1500000},
-        TreasuryFieldCase{"ConversionBacklog", "@prz 7\r\n", &Treasury::conversionBacklog, 7},
-        TreasuryFieldCase{"ManaCap", "@maxmn 198021\r\n", &Treasury::manaCap, 198021},
-        TreasuryFieldCase{"UnknownSelectorHasNoEffect", "@abq 5\r\n", &Treasury::gold, 1500000},
-        TreasuryFieldCase{"IndentedIsNoDirective", " @zl 5\r\n", &Treasury::gold, 1500000}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(TreasuryFieldCase{"GoldWithoutSpaceHasNoEffect", "@zl120000\r\n", &Treasury::gold, 1500000},
+                      TreasuryFieldCase{"CapitalGoldStillSets", "@ZL 5\r\n", &Treasury::gold, 5},
+                      TreasuryFieldCase{"CapitalGoldIncomeHasNoEffect", "@ZLD 5\r\n", &Treasury::goldIncome, 3600},
+                      TreasuryFieldCase{"NegativeDamage", "@dmg -500\r\n", &Treasury::damage, -500},
+                      TreasuryFieldCase{"MinusAndSpaceIsPositive", "@dmg - 500\r\n", &Treasury::damage, 500},
+                      TreasuryFieldCase{"WordWithoutDigitsGivesZero", "@zl zlato\r\n", &Treasury::gold, 0},
+                      TreasuryFieldCase{"LastOneCounts", "@mna 1\r\n@mna 2\r\n", &Treasury::mana, 2},
+                      TreasuryFieldCase{"ShortLineHasNoEffect", "@zl\r\n", &Treasury::gold, 1500000},
+                      TreasuryFieldCase{"ConversionBacklog", "@prz 7\r\n", &Treasury::conversionBacklog, 7},
+                      TreasuryFieldCase{"ManaCap", "@maxmn 198021\r\n", &Treasury::manaCap, 198021},
+                      TreasuryFieldCase{"UnknownSelectorHasNoEffect", "@abq 5\r\n", &Treasury::gold, 1500000},
+                      TreasuryFieldCase{"IndentedIsNoDirective", " @zl 5\r\n", &Treasury::gold, 1500000}),
+    testing::CaseName<TreasuryFieldCase>);
 
 TEST(PlanFileTest, OrderingDirectiveSwitchesSortingOff)
 {
     PlanFolder folder;
-    LoadPlanText(folder, "1 100\r\n@skip\r\n");
-    EXPECT_FALSE(sortPlan);
+    const PlanningState state = LoadPlanText(folder, "1 100\r\n@skip\r\n");
+    EXPECT_FALSE(state.sortPlan);
 }
 
 struct PlanLinesCase {
@@ -287,28 +314,29 @@ class PlanLinesTest : public ::testing::TestWithParam<PlanLinesCase> {};
 TEST_P(PlanLinesTest, ReadsUnitNumberAndScaledAmount)
 {
     PlanFolder folder;
-    LoadPlanText(folder, GetParam().text);
-    ASSERT_EQ(planCount, GetParam().expected.size());
+    const PlanningState state = LoadPlanText(folder, GetParam().text);
+    ASSERT_EQ(state.planCount, GetParam().expected.size());
     for (std::size_t n = 0; n < GetParam().expected.size(); ++n) {
-        EXPECT_EQ(plan[n].unitNo, GetParam().expected[n].unitNo) << "line " << n + 1;
-        EXPECT_EQ(plan[n].amount, GetParam().expected[n].amount) << "line " << n + 1;
+        EXPECT_EQ(state.plan[n].unitNo, GetParam().expected[n].unitNo) << "line " << n + 1;
+        EXPECT_EQ(state.plan[n].amount, GetParam().expected[n].amount) << "line " << n + 1;
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, PlanLinesTest,
-    ::testing::Values(
-        PlanLinesCase{"IndentedGoldDirectiveIsAPlanLine", " @zl 120000\r\n", {{120000, 0}}},
-        PlanLinesCase{"FactorRoundsHalfToEven", "@facktor 1.5\r\n1 5\r\n1 3\r\n1 1000\r\n", {{1, 8}, {1, 4}, {1, 1500}}},
-        PlanLinesCase{"NoFactorStillRounds", "1 2.5\r\n1 3.5\r\n", {{1, 2}, {1, 4}}},
-        PlanLinesCase{"LaterFactorCountsForAllLines", "@facktor 3\r\n1 10\r\n@facktor 2\r\n", {{1, 20}}},
-        PlanLinesCase{"CommentAndSingleDigitIgnored", "; 3 5000\r\nx 5\r\n2 7\r\n", {{2, 7}}},
-        PlanLinesCase{"SingleNumberHasAmountZero", "12\r\n", {{12, 0}}},
-        PlanLinesCase{"NameBeforeTheNumbers", "Lukostrelci 3 50000\r\n", {{3, 50000}}},
-        PlanLinesCase{"FractionalUnitNumberKept", "2.5 1000\r\n", {{2.5, 1000}}},
-        PlanLinesCase{"FurtherNumbersIgnored", "1 2 3 4\r\n5 6\r\n", {{1, 2}, {5, 6}}},
-        PlanLinesCase{"NegativeFactor", "@facktor -2\r\n1 10\r\n", {{1, -20}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(PlanLinesCase{"IndentedGoldDirectiveIsAPlanLine", " @zl 120000\r\n", {{120000, 0}}},
+                      PlanLinesCase{"FactorRoundsHalfToEven",
+                                    "@facktor 1.5\r\n1 5\r\n1 3\r\n1 1000\r\n",
+                                    {{1, 8}, {1, 4}, {1, 1500}}},
+                      PlanLinesCase{"NoFactorStillRounds", "1 2.5\r\n1 3.5\r\n", {{1, 2}, {1, 4}}},
+                      PlanLinesCase{"LaterFactorCountsForAllLines", "@facktor 3\r\n1 10\r\n@facktor 2\r\n", {{1, 20}}},
+                      PlanLinesCase{"CommentAndSingleDigitIgnored", "; 3 5000\r\nx 5\r\n2 7\r\n", {{2, 7}}},
+                      PlanLinesCase{"SingleNumberHasAmountZero", "12\r\n", {{12, 0}}},
+                      PlanLinesCase{"NameBeforeTheNumbers", "Lukostrelci 3 50000\r\n", {{3, 50000}}},
+                      PlanLinesCase{"FractionalUnitNumberKept", "2.5 1000\r\n", {{2.5, 1000}}},
+                      PlanLinesCase{"FurtherNumbersIgnored", "1 2 3 4\r\n5 6\r\n", {{1, 2}, {5, 6}}},
+                      PlanLinesCase{"NegativeFactor", "@facktor -2\r\n1 10\r\n", {{1, -20}}}),
+    testing::CaseName<PlanLinesCase>);
 
 TEST(PlanFileTest, KeepsTwentyLinesAndStillReadsLaterDirectives)
 {
@@ -317,20 +345,21 @@ TEST(PlanFileTest, KeepsTwentyLinesAndStillReadsLaterDirectives)
     for (int n = 1; n <= 25; ++n) {
         text += "1 " + std::to_string(n * 10) + "\r\n";
     }
-    LoadPlanText(folder, text + "@zl 7\r\n");
-    EXPECT_EQ(planCount, 20);
-    EXPECT_EQ(plan[19].amount, 200);
-    EXPECT_EQ(treasury.gold, 7);
+    const PlanningState state = LoadPlanText(folder, text + "@zl 7\r\n");
+    EXPECT_EQ(state.planCount, 20);
+    EXPECT_EQ(state.plan[19].amount, 200);
+    EXPECT_EQ(state.treasury.gold, 7);
 }
 
 TEST(PlanFileTest, MissingFileGivesAnEmptyPlanAndKeepsTheTreasury)
 {
     PlanFolder folder;
-    ResetTreasury(treasury, 1500000, 3600, 500000, 35000, 0);
-    planCount = 3;
-    LoadPlan();
-    EXPECT_EQ(planCount, 0);
-    EXPECT_EQ(treasury.gold, 1500000);
+    PlanningState state;
+    state.treasury = StartTreasury();
+    state.planCount = 3;
+    LoadPlan(state);
+    EXPECT_EQ(state.planCount, 0);
+    EXPECT_EQ(state.treasury.gold, 1500000);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Rounding, number syntax and number formats: the pieces every figure of the
 // report passes through.
+#include "case_name.h"
 #include "number_runs.h"
 #include "plan_file.h"
 #include "report_format.h"
@@ -43,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       RoundCase{"RoundsUpToTwoTo63", 9223372036854775807.5L, kIndefinite},
                       RoundCase{"LargestInt64", 9223372036854775807.0L, std::numeric_limits<std::int64_t>::max()},
                       RoundCase{"MinusTwoTo63", -9223372036854775808.0L, kIndefinite}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<RoundCase>);
 
 TEST(LowWordTest, KeepsTheLow32BitsAsASignedNumber)
 {
@@ -62,10 +63,7 @@ struct ScanCase {
 
 class ScanNumbersTest : public ::testing::TestWithParam<ScanCase> {};
 
-TEST_P(ScanNumbersTest, ReadsRunsOfDigitsAndPoints)
-{
-    EXPECT_EQ(ScanNumbers(GetParam().line, 8), GetParam().expected);
-}
+TEST_P(ScanNumbersTest, ReadsRunsOfDigitsAndPoints) { EXPECT_EQ(ScanNumbers(GetParam().line, 8), GetParam().expected); }
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ScanNumbersTest,
@@ -77,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ScanCase{"SecondPointEndsTheValue", "1.2.3 4", {1.2, 4}},
                       ScanCase{"StopsAtTheLimit", "1 2 3 4 5 6 7 8 9 10", {1, 2, 3, 4, 5, 6, 7, 8}},
                       ScanCase{"NoDigits", "abc", {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<ScanCase>);
 
 TEST(ParseDecimalTest, IsCorrectlyRoundedAndTakesHugeRuns)
 {
@@ -105,17 +103,18 @@ TEST_P(DirectiveValueTest, ReadsTheFirstNumberFromTheFifthCharacter)
     EXPECT_EQ(DirectiveValue(GetParam().line), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DirectiveValueTest,
-    ::testing::Values(DirectiveCase{"Plain", "@zl 120000", 120000}, DirectiveCase{"Negative", "@dmg -500", -500},
-                      DirectiveCase{"MinusBeforeSpaceIsNoSign", "@dmg - 500", 500},
-                      DirectiveCase{"NoNumberIsZero", "@zl abc", 0}, DirectiveCase{"ExactlyFourCharacters", "@zl ", 0},
-                      DirectiveCase{"InnerMinusEndsTheValue", "@zl 5-3", 5},
-                      DirectiveCase{"InnerMinusAfterSign", "@zl -5-3", -5},
-                      DirectiveCase{"SecondPointEndsTheValue", "@zl 1.2.3", 1.2},
-                      DirectiveCase{"DigitsBeforeTheFifthCharacterDoNotCount", "@z9 7", 7},
-                      DirectiveCase{"Fraction", "@facktor 1.5", 1.5}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, DirectiveValueTest,
+                         ::testing::Values(DirectiveCase{"Plain", "@zl 120000", 120000},
+                                           DirectiveCase{"Negative", "@dmg -500", -500},
+                                           DirectiveCase{"MinusBeforeSpaceIsNoSign", "@dmg - 500", 500},
+                                           DirectiveCase{"NoNumberIsZero", "@zl abc", 0},
+                                           DirectiveCase{"ExactlyFourCharacters", "@zl ", 0},
+                                           DirectiveCase{"InnerMinusEndsTheValue", "@zl 5-3", 5},
+                                           DirectiveCase{"InnerMinusAfterSign", "@zl -5-3", -5},
+                                           DirectiveCase{"SecondPointEndsTheValue", "@zl 1.2.3", 1.2},
+                                           DirectiveCase{"DigitsBeforeTheFifthCharacterDoNotCount", "@z9 7", 7},
+                                           DirectiveCase{"Fraction", "@facktor 1.5", 1.5}),
+                         testing::CaseName<DirectiveCase>);
 
 struct FigureCase {
     const char* name;
@@ -143,10 +142,9 @@ INSTANTIATE_TEST_SUITE_P(
                       FigureCase{"GeneralNegative", GeneralFigure, -42, "-42"},
                       FigureCase{"GeneralFifteenDigits", GeneralFigure, 999999999999999, "999999999999999"},
                       FigureCase{"GeneralTenTo15", GeneralFigure, 1e15, "1000000000000000"},
-                      FigureCase{"GeneralMostNegative", GeneralFigure, -9223372036854775808.0,
-                                 "-9223372036854775808"},
+                      FigureCase{"GeneralMostNegative", GeneralFigure, -9223372036854775808.0, "-9223372036854775808"},
                       FigureCase{"GeneralBeyond64Bits", GeneralFigure, 1e20, "1e+20"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<FigureCase>);
 
 TEST(PadLeftTest, FillsWithSpacesUpToTheWidthOnly)
 {

@@ -1,5 +1,6 @@
 // The order in which plan lines are recruited.
 #include "plan_order.h"
+#include "case_name.h"
 #include "planning_state.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +25,13 @@ class OrderPlanTest : public ::testing::TestWithParam<OrderCase> {};
 TEST_P(OrderPlanTest, WritesPlanOrder)
 {
     const OrderCase& c = GetParam();
-    catalogueValues.fill(UnitValues{});
-    std::copy(c.catalogue.begin(), c.catalogue.end(), catalogueValues.begin());
-    planCount = static_cast<std::uint8_t>(c.lines.size());
-    std::copy(c.lines.begin(), c.lines.end(), plan.begin());
-    OrderPlan(c.sort);
-    const std::vector<int> order(planOrder.begin(), planOrder.begin() + planCount);
+    PlanningState state;
+    std::copy(c.catalogue.begin(), c.catalogue.end(), state.catalogueValues.begin());
+    state.planCount = static_cast<std::uint8_t>(c.lines.size());
+    std::copy(c.lines.begin(), c.lines.end(), state.plan.begin());
+    state.sortPlan = c.sort;
+    OrderPlan(state);
+    const std::vector<int> order(state.planOrder.begin(), state.planOrder.begin() + state.planCount);
     EXPECT_EQ(order, c.expectedOrder);
 }
 
@@ -53,17 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                   true,
                   {3, 1, 2}},
         OrderCase{"SameUnitKeepsFileOrder", {Unit(15, 10)}, {{1, 300}, {1, 100}}, true, {1, 2}},
-        OrderCase{"ZeroTurnLineSplitsThePlan",
-                  {Unit(20, 10), Unit(10, 10)},
-                  {{1, 100}, {2, 0}, {2, 100}},
-                  true,
-                  {1, 2, 3}},
+        OrderCase{
+            "ZeroTurnLineSplitsThePlan", {Unit(20, 10), Unit(10, 10)}, {{1, 100}, {2, 0}, {2, 100}}, true, {1, 2, 3}},
         OrderCase{"NoUpkeepComesFirst", {Unit(15, 10), Unit(0, 10)}, {{1, 100}, {2, 100}}, true, {2, 1}},
-        OrderCase{"EmptyRowKeepsItsPlace",
-                  {Unit(20, 10), Unit(10, 10)},
-                  {{1, 100}, {7, 100}, {2, 100}},
-                  true,
-                  {1, 2, 3}},
+        OrderCase{
+            "EmptyRowKeepsItsPlace", {Unit(20, 10), Unit(10, 10)}, {{1, 100}, {7, 100}, {2, 100}}, true, {1, 2, 3}},
         OrderCase{"RowOutsideTheCatalogueKeepsItsPlace",
                   {Unit(20, 10), Unit(10, 10)},
                   {{1, 100}, {257, 100}, {2, 100}},
@@ -83,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {2, 1}},
         OrderCase{"SingleLine", {Unit(15, 10)}, {{1, 100}}, true, {1}},
         OrderCase{"EmptyPlan", {Unit(15, 10)}, {}, true, {}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    testing::CaseName<OrderCase>);
 
 }  // namespace
 }  // namespace zef

@@ -1,13 +1,14 @@
 // Plans that need more turns than the run's 32-bit turn counter holds are
 // refused before any turn is simulated; the edges are found without
 // simulating billions of turns.
-#include "plan_file.h"
+#include "turn_budget.h"
+#include "case_name.h"
 #include "catalogue.h"
+#include "plan_file.h"
 #include "plan_folder.h"
 #include "plan_order.h"
 #include "planning_state.h"
 #include "run_plan.h"
-#include "turn_budget.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,15 @@ struct BudgetCase {
     std::optional<Refusal> refusal;  // none: the plan is accepted
 };
 
+// What a run does before it counts the turns.
+void LoadOrderedPlan(PlanningState& state)
+{
+    state.sortPlan = true;
+    LoadCatalogue(state);
+    LoadPlan(state);
+    OrderPlan(state);
+}
+
 class TurnBudgetTest : public ::testing::TestWithParam<BudgetCase> {};
 
 TEST_P(TurnBudgetTest, RefusesExactlyWhatTheCounterCannotHold)
@@ -46,53 +56,52 @@ TEST_P(TurnBudgetTest, RefusesExactlyWhatTheCounterCannotHold)
     PlanFolder folder;
     folder.writeCatalogue(kCatalogue);
     folder.writePlan(GetParam().plan);
-    const std::string before = reportText;
+    PlanningState state;
+    state.reportText = "an earlier report\r\n";
+    const std::string before = state.reportText;
     if (!GetParam().refusal) {
-        LoadCatalogue();
-        LoadPlan();
-        OrderPlan(sortPlan);
-        EXPECT_NO_THROW(PlannedTurns());
+        LoadOrderedPlan(state);
+        EXPECT_NO_THROW(PlannedTurns(state));
         return;
     }
     try {
-        RunPlan();
+        RunPlan(state);
         FAIL() << "the plan must be refused";
     } catch (const PlanTooLong& error) {
         EXPECT_EQ(error.line().fileLine, GetParam().refusal->fileLine);
         EXPECT_EQ(error.lineTurns(), GetParam().refusal->lineTurns);
         EXPECT_EQ(error.runTurns(), GetParam().refusal->runTurns);
     }
-    EXPECT_EQ(reportText, before);
-    EXPECT_EQ(turn, 0);
+    EXPECT_EQ(state.reportText, before);
+    EXPECT_EQ(state.turn, 0);
 }
 
 constexpr std::int64_t kMin64 = std::numeric_limits<std::int64_t>::min();
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, TurnBudgetTest,
-    ::testing::Values(
-        BudgetCase{"LargestCountAccepted", "1 21474836463\r\n", std::nullopt},
-        BudgetCase{"OneMoreRefused", "; plan\r\n1 21474836473\r\n", Refusal{2, 2147483648, 2147483648}},
-        BudgetCase{"TwoLinesThatFitTogether", "1 10737418233\r\n1 10737418223\r\n", std::nullopt},
-        BudgetCase{"TwoLinesThatDoNotFitTogether", "@skip\r\n1 10737418233\r\n1 10737418233\r\n",
-                   Refusal{3, 1073741824, 2147483648}},
-        // A negative plan factor makes the amount, and so the turns, negative.
-        BudgetCase{"MostNegativeCountAccepted", "@facktor -1\r\n1 21474836483\r\n", std::nullopt},
-        BudgetCase{"NegativeBeyondRange", "@facktor -1\r\n1 21474836493\r\n", Refusal{2, -2147483649, -2147483649}},
-        BudgetCase{"UncountableTurns", "3 999999999999999\r\n", Refusal{1, kMin64, kMin64}},
-        BudgetCase{"RowOutsideTheCatalogueIsSkipped", "30 999999999999999\r\n", std::nullopt},
-        BudgetCase{"RowOfNoStrengthIsSkipped", "2 999999999999999\r\n", std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    ::testing::Values(BudgetCase{"LargestCountAccepted", "1 21474836463\r\n", std::nullopt},
+                      BudgetCase{"OneMoreRefused", "; plan\r\n1 21474836473\r\n", Refusal{2, 2147483648, 2147483648}},
+                      BudgetCase{"TwoLinesThatFitTogether", "1 10737418233\r\n1 10737418223\r\n", std::nullopt},
+                      BudgetCase{"TwoLinesThatDoNotFitTogether", "@skip\r\n1 10737418233\r\n1 10737418233\r\n",
+                                 Refusal{3, 1073741824, 2147483648}},
+                      // A negative plan factor makes the amount, and so the turns, negative.
+                      BudgetCase{"MostNegativeCountAccepted", "@facktor -1\r\n1 21474836483\r\n", std::nullopt},
+                      BudgetCase{"NegativeBeyondRange", "@facktor -1\r\n1 21474836493\r\n",
+                                 Refusal{2, -2147483649, -2147483649}},
+                      BudgetCase{"UncountableTurns", "3 999999999999999\r\n", Refusal{1, kMin64, kMin64}},
+                      BudgetCase{"RowOutsideTheCatalogueIsSkipped", "30 999999999999999\r\n", std::nullopt},
+                      BudgetCase{"RowOfNoStrengthIsSkipped", "2 999999999999999\r\n", std::nullopt}),
+    testing::CaseName<BudgetCase>);
 
 TEST(TurnBudgetTest, PlannedTurnsAreTheRunsTotal)
 {
     PlanFolder folder;
     folder.writeCatalogue(kCatalogue);
     folder.writePlan("1 21474836463\r\n");
-    LoadCatalogue();
-    LoadPlan();
-    OrderPlan(sortPlan);
-    EXPECT_EQ(PlannedTurns(), 2147483647);
+    PlanningState state;
+    LoadOrderedPlan(state);
+    EXPECT_EQ(PlannedTurns(state), 2147483647);
 }
 
 TEST(TurnBudgetTest, MessageNamesTheLineAndItsTurns)

@@ -11,10 +11,7 @@
 namespace zef {
 namespace {
 
-TEST(FadeIn, StartsTransparent)
-{
-    EXPECT_EQ(FadeAlpha, 0);
-}
+TEST(FadeIn, StartsTransparent) { EXPECT_EQ(FadeAlpha, 0); }
 
 TEST(FadeIn, FromTransparentTakesFiveFrames)
 {
@@ -37,10 +34,7 @@ struct FadeCase {
 
 class FadeStepTest : public ::testing::TestWithParam<FadeCase> {};
 
-TEST_P(FadeStepTest, Follows)
-{
-    EXPECT_EQ(NextFadeStep(GetParam().from), GetParam().step);
-}
+TEST_P(FadeStepTest, Follows) { EXPECT_EQ(NextFadeStep(GetParam().from), GetParam().step); }
 
 // Only a step past 255 switches blending off; one that lands on 255 exactly
 // leaves it on, and an opaque window is left alone.
@@ -50,7 +44,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FadeCase{"From199", 199, FadeStep{254, true}}, FadeCase{"From200", 200, FadeStep{255, true}},
                       FadeCase{"From201", 201, FadeStep{255, false}}, FadeCase{"From254", 254, FadeStep{255, false}},
                       FadeCase{"Opaque", 255, std::nullopt}),
-    test::CaseName<FadeCase>);
+    testing::CaseName<FadeCase>);
 
 }  // namespace
 }  // namespace zef

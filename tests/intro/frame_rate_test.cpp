@@ -45,20 +45,17 @@ protected:
     test::IntroStateGuard guard_;
 };
 
-TEST(FrameRateAtLoad, Is85)
-{
-    EXPECT_EQ(frameRateAtLoad, 85);
-}
+TEST(FrameRateAtLoad, Is85) { EXPECT_EQ(frameRateAtLoad, 85); }
 
 TEST_F(FrameRateTest, ResetRingIsEmpty)
 {
-    tickRing.Head = 7;
-    tickRing.Tail = 6;
-    tickRing.Slots[3] = 99;
+    tickRing.head = 7;
+    tickRing.tail = 6;
+    tickRing.slots[3] = 99;
     InitTickRing(tickRing);
-    EXPECT_EQ(tickRing.Head, 1);
-    EXPECT_EQ(tickRing.Tail, 0);
-    EXPECT_EQ(tickRing.Slots, TickRing{}.Slots);
+    EXPECT_EQ(tickRing.head, 1);
+    EXPECT_EQ(tickRing.tail, 0);
+    EXPECT_EQ(tickRing.slots, TickRing{}.slots);
 }
 
 TEST_F(FrameRateTest, FillingKeepsHeadOnTheFirstSlot)
@@ -66,9 +63,9 @@ TEST_F(FrameRateTest, FillingKeepsHeadOnTheFirstSlot)
     for (std::uint32_t stamp = 1; stamp <= 500; ++stamp) {
         EXPECT_FALSE(TickRingFull(tickRing)) << "before push " << stamp;
         PushTick(tickRing, stamp);
-        ASSERT_EQ(tickRing.Head, 1);
-        ASSERT_EQ(tickRing.Tail, static_cast<std::int32_t>(stamp));
-        ASSERT_EQ(tickRing.Slots[stamp - 1], stamp);
+        ASSERT_EQ(tickRing.head, 1);
+        ASSERT_EQ(tickRing.tail, static_cast<std::int32_t>(stamp));
+        ASSERT_EQ(tickRing.slots[stamp - 1], stamp);
     }
     EXPECT_TRUE(TickRingFull(tickRing));
 }
@@ -78,15 +75,15 @@ TEST_F(FrameRateTest, PushIntoAFullRingOverwritesTheOldestStamp)
     for (std::uint32_t stamp = 1; stamp <= 501; ++stamp) {
         PushTick(tickRing, stamp);
     }
-    EXPECT_EQ(tickRing.Head, 2);
-    EXPECT_EQ(tickRing.Tail, 1);
-    EXPECT_EQ(tickRing.Slots[0], 501u);
-    EXPECT_EQ(tickRing.Slots[1], 2u);
+    EXPECT_EQ(tickRing.head, 2);
+    EXPECT_EQ(tickRing.tail, 1);
+    EXPECT_EQ(tickRing.slots[0], 501u);
+    EXPECT_EQ(tickRing.slots[1], 2u);
 
     PushTick(tickRing, 502);
-    EXPECT_EQ(tickRing.Head, 3);
-    EXPECT_EQ(tickRing.Tail, 2);
-    EXPECT_EQ(tickRing.Slots[1], 502u);
+    EXPECT_EQ(tickRing.head, 3);
+    EXPECT_EQ(tickRing.tail, 2);
+    EXPECT_EQ(tickRing.slots[1], 502u);
 }
 
 TEST_F(FrameRateTest, HeadAndTailWrapTogether)
@@ -94,13 +91,13 @@ TEST_F(FrameRateTest, HeadAndTailWrapTogether)
     for (std::uint32_t stamp = 1; stamp <= 1000; ++stamp) {
         PushTick(tickRing, stamp);
     }
-    EXPECT_EQ(tickRing.Head, 1);
-    EXPECT_EQ(tickRing.Tail, 500);
-    EXPECT_EQ(tickRing.Slots[0], 501u);
-    EXPECT_EQ(tickRing.Slots[499], 1000u);
+    EXPECT_EQ(tickRing.head, 1);
+    EXPECT_EQ(tickRing.tail, 500);
+    EXPECT_EQ(tickRing.slots[0], 501u);
+    EXPECT_EQ(tickRing.slots[499], 1000u);
     PushTick(tickRing, 1001);
-    EXPECT_EQ(tickRing.Head, 2);
-    EXPECT_EQ(tickRing.Tail, 1);
+    EXPECT_EQ(tickRing.head, 2);
+    EXPECT_EQ(tickRing.tail, 1);
 }
 
 struct FullCase {
@@ -115,8 +112,8 @@ class TickRingFullTest : public ::testing::TestWithParam<FullCase> {};
 TEST_P(TickRingFullTest, Decides)
 {
     TickRing ring;
-    ring.Head = GetParam().head;
-    ring.Tail = GetParam().tail;
+    ring.head = GetParam().head;
+    ring.tail = GetParam().tail;
     EXPECT_EQ(TickRingFull(ring), GetParam().full);
 }
 
@@ -127,14 +124,14 @@ INSTANTIATE_TEST_SUITE_P(
                       FullCase{"TailOnLastSlotHeadOnFirst", 1, 500, true},
                       FullCase{"TailOnFirstSlotHeadOnSecond", 2, 1, true}, FullCase{"TailBeforeHead", 5, 4, true},
                       FullCase{"TailTwoBeforeHead", 5, 3, false}, FullCase{"TailOn499HeadOn500", 500, 499, true}),
-    test::CaseName<FullCase>);
+    testing::CaseName<FullCase>);
 
 TEST_F(FrameRateTest, OwnStampCountsOnAnEmptyRing)
 {
     SetClock(10000);
     UpdateFrameRate();
     EXPECT_EQ(FrameRate, 1);
-    EXPECT_EQ(tickRing.Slots[0], 10000u);
+    EXPECT_EQ(tickRing.slots[0], 10000u);
 }
 
 TEST_F(FrameRateTest, CapsAt500)
@@ -157,7 +154,7 @@ TEST_F(FrameRateTest, EveryLaterFrameCountsAtLeastItsPredecessor)
 
 struct AgeCase {
     const char* name;
-    std::uint32_t age;  // how long before the count the stamp was taken, in ms
+    std::uint32_t age;       // how long before the count the stamp was taken, in ms
     std::int32_t frameRate;  // the stamp and the frame's own stamp
 };
 
@@ -173,10 +170,9 @@ TEST_P(StampAgeTest, CountsOnlyStampsYoungerThanHalfASecond)
 }
 
 INSTANTIATE_TEST_SUITE_P(Ages, StampAgeTest,
-                         ::testing::Values(AgeCase{"Now", 0, 2}, AgeCase{"Age499", 499, 2},
-                                           AgeCase{"Age500", 500, 1}, AgeCase{"Age501", 501, 1},
-                                           AgeCase{"AgeOneMinute", 60000, 1}),
-                         test::CaseName<AgeCase>);
+                         ::testing::Values(AgeCase{"Now", 0, 2}, AgeCase{"Age499", 499, 2}, AgeCase{"Age500", 500, 1},
+                                           AgeCase{"Age501", 501, 1}, AgeCase{"AgeOneMinute", 60000, 1}),
+                         testing::CaseName<AgeCase>);
 
 struct EarlyCase {
     const char* name;
@@ -200,7 +196,7 @@ INSTANTIATE_TEST_SUITE_P(Counter, CounterNearZeroTest,
                          ::testing::Values(EarlyCase{"At0", 0, 0}, EarlyCase{"At100", 100, 0},
                                            EarlyCase{"At499", 499, 0}, EarlyCase{"At500", 500, 2},
                                            EarlyCase{"At998", 998, 2}, EarlyCase{"At999", 999, 1}),
-                         test::CaseName<EarlyCase>);
+                         testing::CaseName<EarlyCase>);
 
 TEST_F(FrameRateTest, AfterTheWrapOnlyRecentStampsFromBeforeItCount)
 {
@@ -227,7 +223,7 @@ TEST_F(FrameRateTest, ReadsTheCounterAnewForEverySlot)
     // 1000 count only in slots 1 to 99, and the new stamp in slot 500 not at all.
     SetClock(1400, 1);
     UpdateFrameRate();
-    EXPECT_EQ(tickRing.Slots[499], 1400u);
+    EXPECT_EQ(tickRing.slots[499], 1400u);
     EXPECT_EQ(FrameRate, 99);
 }
 

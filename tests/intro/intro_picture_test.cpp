@@ -27,14 +27,14 @@ TEST(IntroPicture, IsAnUncompressedBottomUp24BitBitmap)
     const QByteArray bmp = file.readAll();
     ASSERT_EQ(bmp.size(), 196662);
     EXPECT_EQ(bmp.left(2), QByteArray("BM"));
-    EXPECT_EQ(LittleEndianAt<std::uint32_t>(bmp, 2), 196662u);     // file size
-    EXPECT_EQ(LittleEndianAt<std::uint32_t>(bmp, 10), 54u);        // pixel offset
-    EXPECT_EQ(LittleEndianAt<std::uint32_t>(bmp, 14), 40u);        // header size
-    EXPECT_EQ(LittleEndianAt<std::int32_t>(bmp, 18), 256);         // width
-    EXPECT_EQ(LittleEndianAt<std::int32_t>(bmp, 22), 256);         // height; positive: bottom-up
-    EXPECT_EQ(LittleEndianAt<std::uint16_t>(bmp, 28), 24u);        // bits per pixel
-    EXPECT_EQ(LittleEndianAt<std::uint32_t>(bmp, 30), 0u);         // no compression
-    EXPECT_EQ(LittleEndianAt<std::int32_t>(bmp, 38), 2834);        // pixels per metre
+    EXPECT_EQ(LittleEndianAt<std::uint32_t>(bmp, 2), 196662u);  // file size
+    EXPECT_EQ(LittleEndianAt<std::uint32_t>(bmp, 10), 54u);     // pixel offset
+    EXPECT_EQ(LittleEndianAt<std::uint32_t>(bmp, 14), 40u);     // header size
+    EXPECT_EQ(LittleEndianAt<std::int32_t>(bmp, 18), 256);      // width
+    EXPECT_EQ(LittleEndianAt<std::int32_t>(bmp, 22), 256);      // height; positive: bottom-up
+    EXPECT_EQ(LittleEndianAt<std::uint16_t>(bmp, 28), 24u);     // bits per pixel
+    EXPECT_EQ(LittleEndianAt<std::uint32_t>(bmp, 30), 0u);      // no compression
+    EXPECT_EQ(LittleEndianAt<std::int32_t>(bmp, 38), 2834);     // pixels per metre
     EXPECT_EQ(LittleEndianAt<std::int32_t>(bmp, 42), 2834);
 }
 

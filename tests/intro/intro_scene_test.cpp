@@ -28,12 +28,11 @@ void Append(Calls& calls, const Calls& more) { calls.insert(calls.end(), more.be
 
 Calls Wall(float h)
 {
-    return {CallText("glBegin", 0x0007u),
-            CallText("glTexCoord2f", 0.0f, 0.0f), CallText("glVertex3f", -h, -h, h),
-            CallText("glTexCoord2f", 1.0f, 0.0f), CallText("glVertex3f", h, -h, h),
-            CallText("glTexCoord2f", 1.0f, 1.0f), CallText("glVertex3f", h, h, h),
-            CallText("glTexCoord2f", 0.0f, 1.0f), CallText("glVertex3f", -h, h, h),
-            CallText("glEnd")};
+    return {CallText("glBegin", 0x0007u),      CallText("glTexCoord2f", 0.0f, 0.0f),
+            CallText("glVertex3f", -h, -h, h), CallText("glTexCoord2f", 1.0f, 0.0f),
+            CallText("glVertex3f", h, -h, h),  CallText("glTexCoord2f", 1.0f, 1.0f),
+            CallText("glVertex3f", h, h, h),   CallText("glTexCoord2f", 0.0f, 1.0f),
+            CallText("glVertex3f", -h, h, h),  CallText("glEnd")};
 }
 
 Calls ExpectedFrame(float spinAngle, float pulseScale, float outerAlpha)
@@ -68,9 +67,9 @@ TEST_F(IntroSceneTest, ResetStartsTheSceneAndEmptiesTheRing)
     ResetIntroScene();
     EXPECT_EQ(SpinAngle, 0.0L);
     EXPECT_EQ(PulseScale, 1.0L);
-    EXPECT_EQ(tickRing.Head, 1);
-    EXPECT_EQ(tickRing.Tail, 0);
-    EXPECT_EQ(tickRing.Slots[0], 0u);
+    EXPECT_EQ(tickRing.head, 1);
+    EXPECT_EQ(tickRing.tail, 0);
+    EXPECT_EQ(tickRing.slots[0], 0u);
 }
 
 TEST_F(IntroSceneTest, FrameCallsInOrder)

@@ -65,9 +65,8 @@ class TextureCornerTest : public ::testing::TestWithParam<CornerCase> {};
 TEST_P(TextureCornerTest, LandsAtItsOffset)
 {
     const CornerCase& c = GetParam();
-    const IntroImage image = ConvertIntroPicture([&c](int x, int y) -> std::uint32_t {
-        return x == c.x && y == c.y ? 0x00FFFFFFu : 0u;
-    });
+    const IntroImage image =
+        ConvertIntroPicture([&c](int x, int y) -> std::uint32_t { return x == c.x && y == c.y ? 0x00FFFFFFu : 0u; });
     EXPECT_EQ(TexelAt(image, c.offset), (Texel{255, 255, 255}));
     std::size_t lit = 0;
     for (const std::uint8_t byte : image.pixels) {
@@ -80,7 +79,7 @@ INSTANTIATE_TEST_SUITE_P(Corners, TextureCornerTest,
                          ::testing::Values(CornerCase{"TopLeft", 0, 0, 195840}, CornerCase{"BottomLeft", 0, 255, 0},
                                            CornerCase{"BottomRight", 255, 255, 765},
                                            CornerCase{"TopRight", 255, 0, 196605}),
-                         test::CaseName<CornerCase>);
+                         testing::CaseName<CornerCase>);
 
 struct ColourCase {
     const char* name;
@@ -96,12 +95,12 @@ TEST_P(TextureColourTest, StoresRedGreenBlue)
     EXPECT_EQ(TexelAt(image, 0), GetParam().bytes);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Colours, TextureColourTest,
-    ::testing::Values(ColourCase{"Red", 0x000000FF, {255, 0, 0}}, ColourCase{"Green", 0x0000FF00, {0, 255, 0}},
-                      ColourCase{"Blue", 0x00FF0000, {0, 0, 255}},
-                      ColourCase{"TopByteIgnored", 0xFF123456, {0x56, 0x34, 0x12}}),
-    test::CaseName<ColourCase>);
+INSTANTIATE_TEST_SUITE_P(Colours, TextureColourTest,
+                         ::testing::Values(ColourCase{"Red", 0x000000FF, {255, 0, 0}},
+                                           ColourCase{"Green", 0x0000FF00, {0, 255, 0}},
+                                           ColourCase{"Blue", 0x00FF0000, {0, 0, 255}},
+                                           ColourCase{"TopByteIgnored", 0xFF123456, {0x56, 0x34, 0x12}}),
+                         testing::CaseName<ColourCase>);
 
 TEST(IntroTexture, ReadsAQImageTheSameWay)
 {

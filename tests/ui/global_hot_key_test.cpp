@@ -37,8 +37,7 @@ void GlobalHotKeyTest::matchesPress_data()
     QTest::newRow("mouse buttons held") << int(kPress) << int(kKeycodeM) << int(kHotKey | 0x100) << true;
     QTest::newRow("release") << int(kRelease) << int(kKeycodeM) << int(kHotKey) << false;
     QTest::newRow("other key") << int(kPress) << int(kKeycodeM + 1) << int(kHotKey) << false;
-    QTest::newRow("without Shift") << int(kPress) << int(kKeycodeM) << int(zef::kControlMask | zef::kAltMask)
-                                   << false;
+    QTest::newRow("without Shift") << int(kPress) << int(kKeycodeM) << int(zef::kControlMask | zef::kAltMask) << false;
     QTest::newRow("with Super as well") << int(kPress) << int(kKeycodeM) << int(kHotKey | 0x40) << false;
 }
 
@@ -48,9 +47,9 @@ void GlobalHotKeyTest::matchesPress()
     QFETCH(int, keycode);
     QFETCH(int, state);
     QFETCH(bool, matches);
-    QCOMPARE(zef::IsHotKeyPress(std::uint8_t(responseType), std::uint8_t(keycode), std::uint16_t(state), kKeycodeM,
-                                kHotKey),
-             matches);
+    QCOMPARE(
+        zef::IsHotKeyPress(std::uint8_t(responseType), std::uint8_t(keycode), std::uint16_t(state), kKeycodeM, kHotKey),
+        matches);
 }
 
 void GlobalHotKeyTest::atomIsStable()

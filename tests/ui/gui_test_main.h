@@ -17,11 +17,11 @@ inline void UseOffscreenWithoutDisplay()
 
 }  // namespace zef::test
 
-#define ZEF_GUI_TEST_MAIN(TestClass)                   \
-    int main(int argc, char* argv[])                   \
-    {                                                  \
-        zef::test::UseOffscreenWithoutDisplay();       \
-        QApplication application(argc, argv);          \
-        TestClass test;                                \
-        return QTest::qExec(&test, argc, argv);        \
+#define ZEF_GUI_TEST_MAIN(TestClass)             \
+    int main(int argc, char* argv[])             \
+    {                                            \
+        zef::test::UseOffscreenWithoutDisplay(); \
+        QApplication application(argc, argv);    \
+        TestClass test;                          \
+        return QTest::qExec(&test, argc, argv);  \
     }

@@ -116,9 +116,8 @@ void IniFileTest::writes_data()
     QTest::newRow("adds a section at the end")
         << QByteArray("; keep me\r\n[a]\r\nx=1\r\n") << QByteArray("Statistika") << QByteArray("spusteni")
         << QByteArray("; keep me\r\n[a]\r\nx=1\r\n\r\n[Statistika]\r\nspusteni=9\r\n");
-    QTest::newRow("keeps foreign lines")
-        << QByteArray("junk line\n[a]\n;c\nx=1\n") << QByteArray("a") << QByteArray("x")
-        << QByteArray("junk line\r\n[a]\r\n;c\r\nx=9\r\n");
+    QTest::newRow("keeps foreign lines") << QByteArray("junk line\n[a]\n;c\nx=1\n") << QByteArray("a")
+                                         << QByteArray("x") << QByteArray("junk line\r\n[a]\r\n;c\r\nx=9\r\n");
 }
 
 void IniFileTest::writes()

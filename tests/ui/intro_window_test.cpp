@@ -93,11 +93,11 @@ void IntroWindowTest::startIntro(std::unique_ptr<TForm1>& window, bool waitForFa
 }
 
 // Stops the test when the start failed or was skipped.
-#define START_INTRO(window, waitForFadeIn)                 \
-    std::unique_ptr<TForm1> window;                        \
-    startIntro(window, waitForFadeIn);                     \
-    if (!window || QTest::currentTestFailed()) {           \
-        return;                                            \
+#define START_INTRO(window, waitForFadeIn)       \
+    std::unique_ptr<TForm1> window;              \
+    startIntro(window, waitForFadeIn);           \
+    if (!window || QTest::currentTestFailed()) { \
+        return;                                  \
     }
 
 void IntroWindowTest::endsOnKeyOrClick_data()
@@ -120,9 +120,7 @@ void IntroWindowTest::endsOnKeyOrClick()
         // One press without modifiers: the surface goes with the first key event.
         QTest::keyPress(window->GLSurface, Qt::Key_A);
         break;
-    case Input::KeyOnWindow:
-        QTest::keyClick(window.get(), Qt::Key_Escape);
-        break;
+    case Input::KeyOnWindow: QTest::keyClick(window.get(), Qt::Key_Escape); break;
     case Input::ClickOnSurface:
         QTest::mouseClick(window->GLSurface, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         break;

@@ -1,10 +1,10 @@
 #include "application_title.h"
 #include "gl_libraries.h"
-#include "test_files.h"
 #include "gui_test_main.h"
 #include "modal_answer.h"
 #include "plan_reset.h"
 #include "planning_state.h"
+#include "test_files.h"
 #include "webU.h"
 #include "windows1250_codec.h"
 
@@ -23,8 +23,7 @@ using zef::test::WriteAll;
 
 namespace {
 
-
-QString ExpectedView() { return zef::DecodeWindows1250(zef::reportText) + u'\n'; }
+QString ExpectedView(const TForm1& window) { return zef::DecodeWindows1250(window.planningState().reportText) + u'\n'; }
 
 }  // namespace
 
@@ -89,15 +88,15 @@ std::unique_ptr<TForm1> MainWindowTest::start() { return std::make_unique<TForm1
 
 void MainWindowTest::startsInEmptyFolder()
 {
-    const std::size_t before = zef::reportText.size();
     auto window = start();
     QVERIFY(QFileInfo::exists(QStringLiteral("rekrut.txt")));
     QVERIFY(QFileInfo::exists(QStringLiteral("arm.txt")));
     QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray());
-    const QByteArray emptyPlanReport = ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/tests/golden/empty-folder/expected.txt"));
+    const QByteArray emptyPlanReport =
+        ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/tests/golden/empty-folder/expected.txt"));
     QVERIFY(!emptyPlanReport.isEmpty());
-    QCOMPARE(QByteArray::fromStdString(zef::reportText.substr(before)), emptyPlanReport);
-    QCOMPARE(window->Memo3->toPlainText(), ExpectedView());
+    QCOMPARE(QByteArray::fromStdString(window->planningState().reportText), emptyPlanReport);
+    QCOMPARE(window->Memo3->toPlainText(), ExpectedView(*window));
     QVERIFY(window->windowTitle().startsWith(QStringLiteral("ZeF v.3")));
     QCOMPARE(zef::ApplicationTitle(), QStringLiteral("q71_brouzdac"));
     QVERIFY(window->GroupBox3->isVisibleTo(window.get()));
@@ -119,11 +118,10 @@ void MainWindowTest::refreshAppendsOneReport()
 {
     QFETCH(bool, byButton);
     QFETCH(Qt::KeyboardModifiers, modifiers);
-    const std::size_t earlier = zef::reportText.size();
     auto window = start();
-    const std::string startReport = zef::reportText;
+    const std::string startReport = window->planningState().reportText;
     // Every refresh of the unchanged empty plan appends the start-up report again.
-    const std::string emptyPlanReport = startReport.substr(earlier);
+    const std::string emptyPlanReport = startReport;
     const std::int32_t designs = window->DesignCount;
     for (int i = 0; i < 2; ++i) {
         if (byButton) {
@@ -132,8 +130,8 @@ void MainWindowTest::refreshAppendsOneReport()
             QTest::keyClick(window->Memo4, Qt::Key_F5, modifiers);
         }
     }
-    QCOMPARE(zef::reportText, startReport + emptyPlanReport + emptyPlanReport);
-    QCOMPARE(window->Memo3->toPlainText(), ExpectedView());
+    QCOMPARE(window->planningState().reportText, startReport + emptyPlanReport + emptyPlanReport);
+    QCOMPARE(window->Memo3->toPlainText(), ExpectedView(*window));
     QCOMPARE(window->DesignCount, designs + 2);
 }
 
@@ -149,12 +147,12 @@ void MainWindowTest::f5ElsewhereDoesNothing()
 {
     QFETCH(QString, target);
     auto window = start();
-    QWidget* widget = target == u"Memo3" ? static_cast<QWidget*>(window->Memo3)
+    QWidget* widget = target == u"Memo3"     ? static_cast<QWidget*>(window->Memo3)
                       : target == u"Button3" ? static_cast<QWidget*>(window->Button3)
                                              : static_cast<QWidget*>(window->Button6);
-    const std::string before = zef::reportText;
+    const std::string before = window->planningState().reportText;
     QTest::keyClick(widget, Qt::Key_F5);
-    QCOMPARE(zef::reportText, before);
+    QCOMPARE(window->planningState().reportText, before);
 }
 
 void MainWindowTest::refreshWritesEditorBytes_data()
@@ -163,8 +161,12 @@ void MainWindowTest::refreshWritesEditorBytes_data()
     QTest::addColumn<QByteArray>("file");
     QTest::newRow("no break at the end") << QStringLiteral("1 2\n3 4") << QByteArray("1 2\r\n3 4");
     QTest::newRow("break at the end") << QStringLiteral("1 2\n") << QByteArray("1 2\r\n");
-    QTest::newRow("Czech text") << QStringLiteral("; pěchota\n1 2") << QByteArray("; p\xec" "chota\r\n1 2");
-    QTest::newRow("no-break space") << QStringLiteral("a\u00a0b") << QByteArray("a\xa0" "b");
+    QTest::newRow("Czech text") << QStringLiteral("; pěchota\n1 2")
+                                << QByteArray("; p\xec"
+                                              "chota\r\n1 2");
+    QTest::newRow("no-break space") << QStringLiteral("a\u00a0b")
+                                    << QByteArray("a\xa0"
+                                                  "b");
 }
 
 void MainWindowTest::refreshWritesEditorBytes()
@@ -200,7 +202,7 @@ void MainWindowTest::unencodableCharacterStopsRefresh()
 {
     WriteAll(QStringLiteral("rekrut.txt"), "1 10\r\n");
     auto window = start();
-    const std::string before = zef::reportText;
+    const std::string before = window->planningState().reportText;
     const QString view = window->Memo3->toPlainText();
     const QString editor = QStringLiteral("1 10\n2 20 → x");
     window->Memo4->setPlainText(editor);
@@ -210,7 +212,7 @@ void MainWindowTest::unencodableCharacterStopsRefresh()
     QVERIFY2(answer.texts().at(0).contains(QStringLiteral("„→“")), qPrintable(answer.texts().at(0)));
     QVERIFY(answer.texts().at(0).contains(QStringLiteral("řádku 2")));
     QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray("1 10\r\n"));
-    QCOMPARE(zef::reportText, before);
+    QCOMPARE(window->planningState().reportText, before);
     QCOMPARE(window->Memo3->toPlainText(), view);
     QCOMPARE(window->Memo4->toPlainText(), editor);
 }
@@ -221,13 +223,13 @@ void MainWindowTest::unwritablePlanFileKeepsView()
     // A folder in the file's place cannot be replaced by a file, even by root.
     QVERIFY(QFile::remove(QStringLiteral("rekrut.txt")));
     QVERIFY(QDir().mkdir(QStringLiteral("rekrut.txt")));
-    const std::string before = zef::reportText;
+    const std::string before = window->planningState().reportText;
     const QString view = window->Memo3->toPlainText();
     ModalAnswer answer;
     window->Button3Click();
     QCOMPARE(answer.texts().size(), 1);
     QVERIFY2(answer.texts().at(0).contains(QStringLiteral("rekrut.txt")), qPrintable(answer.texts().at(0)));
-    QCOMPARE(zef::reportText, before);
+    QCOMPARE(window->planningState().reportText, before);
     QCOMPARE(window->Memo3->toPlainText(), view);
 }
 
@@ -236,13 +238,13 @@ void MainWindowTest::engineErrorShowsMessage()
     auto window = start();
     QVERIFY(QFile::remove(QStringLiteral("arm.txt")));
     QVERIFY(QDir().mkdir(QStringLiteral("arm.txt")));
-    const std::string before = zef::reportText;
+    const std::string before = window->planningState().reportText;
     const QString view = window->Memo3->toPlainText();
     ModalAnswer answer;
     window->Button3Click();
     QCOMPARE(answer.texts().size(), 1);
     QVERIFY2(answer.texts().at(0).contains(QStringLiteral("arm.txt")), qPrintable(answer.texts().at(0)));
-    QCOMPARE(zef::reportText, before);
+    QCOMPARE(window->planningState().reportText, before);
     QCOMPARE(window->Memo3->toPlainText(), view);
 }
 
@@ -264,14 +266,14 @@ void MainWindowTest::reset()
     QFETCH(QString, after);
     auto window = start();
     window->Memo4->setPlainText(editor);
-    const std::string report = zef::reportText;
+    const std::string report = window->planningState().reportText;
     ModalAnswer answer{QMessageBox::StandardButton(button)};
     QTest::mouseClick(window->Button6, Qt::LeftButton);
     QCOMPARE(answer.texts(), QStringList{QStringLiteral("Opravdu resetovat nastavení?")});
     QCOMPARE(answer.titles(), QStringList{QStringLiteral("ZeF")});
     QCOMPARE(window->Memo4->toPlainText(), after);
     QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray());
-    QCOMPARE(zef::reportText, report);
+    QCOMPARE(window->planningState().reportText, report);
 }
 
 void MainWindowTest::hotKeyTogglesLock()
@@ -321,8 +323,7 @@ void MainWindowTest::settingsAcrossStarts_data()
         << QByteArray("[FormOptions]\r\nintro=0\r\nleft=30\r\ntop=40\r\n[Statistika]\r\nspusteni=5\r\n"
                       "navrhArmady=9\r\nnarekrutovani=3\r\n");
     QTest::newRow("other spellings and hexadecimal")
-        << QByteArray("[FormOptions]\r\nLeft=0x64\r\nTop=$32\r\n[statistika]\r\nspusteni=1\r\n") << 1
-        << QPoint(100, 50)
+        << QByteArray("[FormOptions]\r\nLeft=0x64\r\nTop=$32\r\n[statistika]\r\nspusteni=1\r\n") << 1 << QPoint(100, 50)
         << QByteArray("[FormOptions]\r\nLeft=100\r\nTop=50\r\nintro=1\r\n[statistika]\r\nspusteni=2\r\n"
                       "navrhArmady=1\r\nnarekrutovani=0\r\n");
 }
@@ -363,11 +364,11 @@ void MainWindowTest::viewStaysEqualToFullReload()
     for (int i = 0; i < 20; ++i) {
         window->Button3Click();
     }
-    QCOMPARE(window->Memo3->toPlainText(), ExpectedView());
+    QCOMPARE(window->Memo3->toPlainText(), ExpectedView(*window));
     // After the user types into the view, a refresh puts the report back whole.
     QTest::keyClicks(window->Memo3, QStringLiteral("xyz"));
     window->Button3Click();
-    QCOMPARE(window->Memo3->toPlainText(), ExpectedView());
+    QCOMPARE(window->Memo3->toPlainText(), ExpectedView(*window));
 }
 
 void MainWindowTest::longRunCanBeCancelled()
@@ -375,7 +376,7 @@ void MainWindowTest::longRunCanBeCancelled()
     WriteAll(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 1 1\r\n");
     auto window = start();
     window->show();
-    const std::string before = zef::reportText;
+    const std::string before = window->planningState().reportText;
     const QString view = window->Memo3->toPlainText();
     const std::int32_t designs = window->DesignCount;
     // About a billion turns: far longer than the test waits.
@@ -400,7 +401,7 @@ void MainWindowTest::longRunCanBeCancelled()
     QVERIFY(sawDialog);
     QVERIFY2(clock.elapsed() < 10000, "the cancel did not stop the run");
     QCOMPARE(designsDuringRun, designs + 1);
-    QCOMPARE(zef::reportText, before);
+    QCOMPARE(window->planningState().reportText, before);
     QCOMPARE(window->Memo3->toPlainText(), view);
 }
 

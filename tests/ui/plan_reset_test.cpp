@@ -17,8 +17,8 @@ void PlanResetTest::resets_data()
     QTest::addColumn<QString>("editor");
     QTest::addColumn<QString>("kept");  // what follows DefaultDirectives
     QTest::newRow("empty editor") << QString() << QStringLiteral("\n");
-    QTest::newRow("the five-line example") << QStringLiteral("  @zl 5\nabc\n\n   \n x")
-                                           << QStringLiteral("abc\n\n \nx\n");
+    QTest::newRow("the five-line example")
+        << QStringLiteral("  @zl 5\nabc\n\n   \n x") << QStringLiteral("abc\n\n \nx\n");
     QTest::newRow("directives only") << QStringLiteral("@zl 1\n@zld 2\n") << QStringLiteral("\n");
     QTest::newRow("order kept") << QStringLiteral("3 10\n@mna 4\n1 20\n") << QStringLiteral("3 10\n1 20\n");
     QTest::newRow("final break starts no line") << QStringLiteral("a\n") << QStringLiteral("a\n");

@@ -91,7 +91,7 @@ QStringList PlanSafetyTest::refresh(TForm1& window, QMessageBox::StandardButton 
 void PlanSafetyTest::fullDiskKeepsPlanAndReport()
 {
     auto window = start();
-    const std::string report = zef::reportText;
+    const std::string report = window->planningState().reportText;
     const QString view = window->Memo3->toPlainText();
     const QString editor = QStringLiteral("1 100\n; ") + QString(8000, u'x');
     window->Memo4->setPlainText(editor);
@@ -103,7 +103,7 @@ void PlanSafetyTest::fullDiskKeepsPlanAndReport()
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.at(0).contains(QStringLiteral("„rekrut.txt“")), qPrintable(messages.at(0)));
     QCOMPARE(ReadAll(kPlan), kSavedPlan);
-    QCOMPARE(zef::reportText, report);
+    QCOMPARE(window->planningState().reportText, report);
     QCOMPARE(window->Memo3->toPlainText(), view);
     QCOMPARE(window->Memo4->toPlainText(), editor);
 }
@@ -136,14 +136,14 @@ void PlanSafetyTest::planChangedOnDiskAsks()
     QFETCH(int, answer);
     QFETCH(bool, written);
     auto window = start();
-    const std::string report = zef::reportText;
+    const std::string report = window->planningState().reportText;
     const QByteArray otherWindowsPlan = "@zl 9\r\n1 300\r\n";
     WriteAll(kPlan, otherWindowsPlan);
     const QStringList messages = refresh(*window, QMessageBox::StandardButton(answer));
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.at(0).contains(QStringLiteral("Přepsat")), qPrintable(messages.at(0)));
     QCOMPARE(ReadAll(kPlan), written ? kSavedPlan : otherWindowsPlan);
-    QCOMPARE(zef::reportText.size() > report.size(), written);
+    QCOMPARE(window->planningState().reportText.size() > report.size(), written);
     // Once written, the window knows the file again and asks no more.
     if (written) {
         QVERIFY(refresh(*window).isEmpty());
@@ -153,19 +153,19 @@ void PlanSafetyTest::planChangedOnDiskAsks()
 void PlanSafetyTest::unreadablePlanAtStartIsNotSaved()
 {
     QVERIFY(QFile::setPermissions(kPlan, QFile::WriteOwner));
-    const std::string report = zef::reportText;
+    const std::string report;  // a new window's, and nothing is added at start
     ModalAnswer answer{QMessageBox::No};
     auto window = start();
     QCOMPARE(answer.texts().size(), 1);
     QVERIFY2(answer.texts().at(0).contains(QStringLiteral("nejde přečíst")), qPrintable(answer.texts().at(0)));
-    QCOMPARE(zef::reportText, report);
+    QCOMPARE(window->planningState().reportText, report);
     // A refresh of the empty editor asks first; No keeps the plan.
     window->Button3Click();
     QCOMPARE(answer.texts().size(), 2);
     QVERIFY(answer.texts().at(1).contains(QStringLiteral("Přepsat")));
     QVERIFY(QFile::setPermissions(kPlan, QFile::ReadOwner | QFile::WriteOwner));
     QCOMPARE(ReadAll(kPlan), kSavedPlan);
-    QCOMPARE(zef::reportText, report);
+    QCOMPARE(window->planningState().reportText, report);
 }
 
 void PlanSafetyTest::readOnlyFolderStillComputes()
@@ -173,23 +173,23 @@ void PlanSafetyTest::readOnlyFolderStillComputes()
     auto window = start();
     QVERIFY(QFile::setPermissions(work_->path(), QFile::ReadOwner | QFile::ExeOwner));
     window->Memo4->setPlainText(QStringLiteral("1 200\n"));
-    const std::size_t before = zef::reportText.size();
+    const std::size_t before = window->planningState().reportText.size();
     QVERIFY(refresh(*window).isEmpty());
     QCOMPARE(ReadAll(kPlan), QByteArray("1 200\r\n"));
-    QVERIFY(zef::reportText.size() > before);
+    QVERIFY(window->planningState().reportText.size() > before);
 }
 
 void PlanSafetyTest::readOnlyPlanFileSaysSo()
 {
     auto window = start();
     QVERIFY(QFile::setPermissions(kPlan, QFile::ReadOwner));
-    const std::string report = zef::reportText;
+    const std::string report = window->planningState().reportText;
     window->Memo4->setPlainText(QStringLiteral("1 200\n"));
     const QStringList messages = refresh(*window);
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.at(0).contains(QStringLiteral("jen pro čtení")), qPrintable(messages.at(0)));
     QCOMPARE(ReadAll(kPlan), kSavedPlan);
-    QCOMPARE(zef::reportText, report);
+    QCOMPARE(window->planningState().reportText, report);
 }
 
 void PlanSafetyTest::unreadableCatalogueStopsRefresh_data()
@@ -209,17 +209,17 @@ void PlanSafetyTest::unreadableCatalogueStopsRefresh()
     } else {
         QVERIFY(QFile::setPermissions(QStringLiteral("arm.txt"), QFile::WriteOwner));
     }
-    const std::string report = zef::reportText;
+    const std::string report = window->planningState().reportText;
     const QStringList messages = refresh(*window);
     QCOMPARE(messages.size(), 1);
     QVERIFY2(messages.at(0).contains(QStringLiteral("Soubor „arm.txt“ nejde přečíst")), qPrintable(messages.at(0)));
-    QCOMPARE(zef::reportText, report);
+    QCOMPARE(window->planningState().reportText, report);
 }
 
 void PlanSafetyTest::tooLongPlanNamesItsLine()
 {
     auto window = start();
-    const std::string report = zef::reportText;
+    const std::string report = window->planningState().reportText;
     const QString view = window->Memo3->toPlainText();
     // 10 damage a turn: 21474836473 damage takes 2147483648 turns, one more than a run counts.
     window->Memo4->setPlainText(QStringLiteral("; příliš\n1 21474836473\n"));
@@ -228,7 +228,7 @@ void PlanSafetyTest::tooLongPlanNamesItsLine()
     QVERIFY2(messages.at(0).startsWith(QStringLiteral("Řádek 2 souboru „rekrut.txt“ („1 21474836473“) potřebuje "
                                                       "2147483648 tahů")),
              qPrintable(messages.at(0)));
-    QCOMPARE(zef::reportText, report);
+    QCOMPARE(window->planningState().reportText, report);
     QCOMPARE(window->Memo3->toPlainText(), view);
 }
 

@@ -1,5 +1,5 @@
-#include "settings.h"
 #include "settings_location.h"
+#include "settings.h"
 #include "without_permission_override.h"
 
 #include <QDir>

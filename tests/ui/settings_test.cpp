@@ -1,6 +1,6 @@
+#include "settings.h"
 #include "ini_file.h"
 #include "test_files.h"
-#include "settings.h"
 
 #include <QtTest>
 
@@ -47,12 +47,12 @@ void SettingsTest::reads_data()
         << 10 << 20 << 3 << 4 << 5 << false;
     QTest::newRow("hexadecimal left") << QByteArray("[FormOptions]\r\nLeft=0x64\r\nTop=$20\r\n") << 100 << 32 << 0 << 0
                                       << 0 << true;
-    QTest::newRow("non-numeric intro is true") << QByteArray("[FormOptions]\r\nintro=ano\r\n") << 100 << 100 << 0 << 0
-                                               << 0 << true;
-    QTest::newRow("any non-zero intro is true") << QByteArray("[FormOptions]\r\nintro=-2\r\n") << 100 << 100 << 0 << 0
-                                                << 0 << true;
-    QTest::newRow("non-numeric left gives default") << QByteArray("[FormOptions]\r\nleft=x\r\n") << 100 << 100 << 0
-                                                    << 0 << 0 << true;
+    QTest::newRow("non-numeric intro is true")
+        << QByteArray("[FormOptions]\r\nintro=ano\r\n") << 100 << 100 << 0 << 0 << 0 << true;
+    QTest::newRow("any non-zero intro is true")
+        << QByteArray("[FormOptions]\r\nintro=-2\r\n") << 100 << 100 << 0 << 0 << 0 << true;
+    QTest::newRow("non-numeric left gives default")
+        << QByteArray("[FormOptions]\r\nleft=x\r\n") << 100 << 100 << 0 << 0 << 0 << true;
 }
 
 void SettingsTest::reads()
@@ -82,8 +82,9 @@ void SettingsTest::newFileGetsTheWrittenSpellings()
 {
     zef::IniFile ini(path_);
     zef::WriteSettings(ini, StoredSettings{7, 8, 1, 2, 0, false});
-    QCOMPARE(ReadAll(path_), QByteArray("[FormOptions]\r\nintro=0\r\nleft=7\r\ntop=8\r\n\r\n[Statistika]\r\nspusteni=1\r\n"
-                                        "navrhArmady=2\r\nnarekrutovani=0\r\n"));
+    QCOMPARE(ReadAll(path_),
+             QByteArray("[FormOptions]\r\nintro=0\r\nleft=7\r\ntop=8\r\n\r\n[Statistika]\r\nspusteni=1\r\n"
+                        "navrhArmady=2\r\nnarekrutovani=0\r\n"));
 }
 
 void SettingsTest::updatesOtherSpellingsInPlace()

@@ -1,5 +1,5 @@
-#include "ini_file.h"
 #include "verInc.h"
+#include "ini_file.h"
 
 #include <QtTest>
 
@@ -65,22 +65,26 @@ void VerIncTest::stamps_data()
     QTest::newRow("worked example")
         << QByteArray("[Version Info]\r\nBuild=7\r\n[Version Info Keys]\r\nProductVersion=1.0.0.7\r\n"
                       "FileVersion=1.0.0.6\r\nKompilace=K7\r\n")
-        << QStringList{"Version Info/Build=8", "Version Info Keys/ProductVersion=1.0.0.8",
-                       "Version Info Keys/FileVersion=1.0.0.7", "Version Info Keys/Kompilace=K8",
-                       "Version Info/Kompilace=1", "Version Info/AutoIncBuild=1"};
-    QTest::newRow("digits only")
-        << QByteArray("[Version Info Keys]\r\nFileVersion=12\r\nProductVersion=12\r\n")
-        << QStringList{"Version Info Keys/FileVersion=12", "Version Info Keys/ProductVersion=13",
-                       "Version Info/Build=13"};
+        << QStringList{"Version Info/Build=8",
+                       "Version Info Keys/ProductVersion=1.0.0.8",
+                       "Version Info Keys/FileVersion=1.0.0.7",
+                       "Version Info Keys/Kompilace=K8",
+                       "Version Info/Kompilace=1",
+                       "Version Info/AutoIncBuild=1"};
+    QTest::newRow("digits only") << QByteArray("[Version Info Keys]\r\nFileVersion=12\r\nProductVersion=12\r\n")
+                                 << QStringList{"Version Info Keys/FileVersion=12",
+                                                "Version Info Keys/ProductVersion=13", "Version Info/Build=13"};
     QTest::newRow("largest wins")
         << QByteArray("[Version Info]\r\nBuild=3\r\n[Version Info Keys]\r\nProductVersion=1.0.0.9\r\n")
         << QStringList{"Version Info/Build=10", "Version Info Keys/ProductVersion=1.0.0.10",
                        "Version Info Keys/FileVersion=9", "Version Info Keys/Kompilace=10"};
-    QTest::newRow("no entries")
-        << QByteArray("; empty\r\n")
-        << QStringList{"Version Info/Build=1", "Version Info/Kompilace=1", "Version Info/AutoIncBuild=1",
-                       "Version Info Keys/ProductVersion=1", "Version Info Keys/FileVersion=0",
-                       "Version Info Keys/Kompilace=1"};
+    QTest::newRow("no entries") << QByteArray("; empty\r\n")
+                                << QStringList{"Version Info/Build=1",
+                                               "Version Info/Kompilace=1",
+                                               "Version Info/AutoIncBuild=1",
+                                               "Version Info Keys/ProductVersion=1",
+                                               "Version Info Keys/FileVersion=0",
+                                               "Version Info Keys/Kompilace=1"};
     QTest::newRow("text without number")
         << QByteArray("[Version Info Keys]\r\nProductVersion=beta\r\n[Version Info]\r\nBuild=4\r\n")
         << QStringList{"Version Info Keys/ProductVersion=beta5", "Version Info/Build=5"};

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace zef::test {
+namespace zef::testing {
 
 template <typename Case>
 std::string CaseName(const ::testing::TestParamInfo<Case>& info)
@@ -14,4 +14,4 @@ std::string CaseName(const ::testing::TestParamInfo<Case>& info)
     return info.param.name;
 }
 
-}  // namespace zef::test
+}  // namespace zef::testing
