@@ -97,13 +97,9 @@ bool GlobalHotKey::registerKey(std::uint32_t id, std::uint16_t modifiers, std::u
     unregisterKey();
     id_ = id;
     switch (CurrentWindowSystem()) {
-    case WindowSystem::X11:
-        return grabX11Key(modifiers, keysym);
-    case WindowSystem::Wayland:
-        bindThroughPortal(modifiers, keysym, name, description);
-        return true;
-    case WindowSystem::Other:
-        break;
+    case WindowSystem::X11: return grabX11Key(modifiers, keysym);
+    case WindowSystem::Wayland: bindThroughPortal(modifiers, keysym, name, description); return true;
+    case WindowSystem::Other: break;
     }
     return reportUnavailable(
         QStringLiteral("the %1 platform has no system-wide keys").arg(QGuiApplication::platformName()));
@@ -165,8 +161,8 @@ void GlobalHotKey::bindThroughPortal(std::uint16_t modifiers, std::uint32_t keys
 
 bool GlobalHotKey::reportUnavailable(const QString& reason)
 {
-    qWarning().noquote() << QStringLiteral("The window cannot be locked: its hot key is not available, because %1.")
-                                .arg(reason);
+    qWarning().noquote()
+        << QStringLiteral("The window cannot be locked: its hot key is not available, because %1.").arg(reason);
     return false;
 }
 

@@ -60,8 +60,7 @@ void LogoutInhibitor::release()
         return;
     }
     bus_.call(QDBusMessage::createMethodCall(QLatin1String(kPortalService), handle_,
-                                             QStringLiteral("org.freedesktop.portal.Request"),
-                                             QStringLiteral("Close")),
+                                             QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Close")),
               QDBus::NoBlock);
     handle_.clear();
 }

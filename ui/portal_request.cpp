@@ -21,8 +21,7 @@ QString PortalSenderElement(const QString& uniqueName)
 
 QString PortalHandlePath(const QString& kind, const QString& uniqueName, const QString& token)
 {
-    return QStringLiteral("%1/%2/%3/%4")
-        .arg(QLatin1String(kPortalPath), kind, PortalSenderElement(uniqueName), token);
+    return QStringLiteral("%1/%2/%3/%4").arg(QLatin1String(kPortalPath), kind, PortalSenderElement(uniqueName), token);
 }
 
 QString NewPortalToken()

@@ -172,8 +172,7 @@ void TForm1::StoreSettings()
     const StoredSettings onDisk = ReadSettings(*SettingsIni);
     // Where windows cannot be placed the position reads 0, 0: the stored one stays.
     const QPoint position = CanPlaceWindows(CurrentWindowSystem()) ? pos() : QPoint(onDisk.left, onDisk.top);
-    const StoredSettings now{position.x(), position.y(), StartCount, DesignCount, RecruitCount,
-                             chbIntro->isChecked()};
+    const StoredSettings now{position.x(), position.y(), StartCount, DesignCount, RecruitCount, chbIntro->isChecked()};
     try {
         WriteSettings(*SettingsIni, SettingsToStore(onDisk, settingsAtStart_, now));
     } catch (const IniWriteError& error) {
@@ -265,10 +264,7 @@ void TForm1::ShowLockedMessage()
     message.exec();
 }
 
-void TForm1::ShowError(const QString& text)
-{
-    QMessageBox::critical(this, ApplicationTitle(), text);
-}
+void TForm1::ShowError(const QString& text) { QMessageBox::critical(this, ApplicationTitle(), text); }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {

@@ -89,8 +89,9 @@ void TForm1::SetGLProjection()
     // The viewport counts device pixels; the aspect is the outer frame's.
     const qreal ratio = devicePixelRatio();
     projectedFrame_ = frameGeometry().size();
-    zef::SetGLProjection(static_cast<int>(std::lround(width() * ratio)), static_cast<int>(std::lround(height() * ratio)),
-                         projectedFrame_.width(), projectedFrame_.height());
+    zef::SetGLProjection(static_cast<int>(std::lround(width() * ratio)),
+                         static_cast<int>(std::lround(height() * ratio)), projectedFrame_.width(),
+                         projectedFrame_.height());
 }
 
 // A request still pending while the intro is torn down finds no context and

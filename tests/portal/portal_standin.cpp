@@ -10,10 +10,10 @@
 
 #include <QCoreApplication>
 #include <QDBusConnection>
-#include <QDBusVirtualObject>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
+#include <QDBusVirtualObject>
 #include <QDateTime>
 #include <QMap>
 
@@ -137,9 +137,9 @@ private:
             const QString trigger = shortcut.properties.value(QStringLiteral("preferred_trigger")).toString();
             const QString description = shortcut.properties.value(QStringLiteral("description")).toString();
             state_.bindings.insert(shortcut.id, {session, trigger, description});
-            bound << zef::PortalShortcut{shortcut.id,
-                                        {{QStringLiteral("description"), description},
-                                         {QStringLiteral("trigger_description"), trigger}}};
+            bound << zef::PortalShortcut{
+                shortcut.id,
+                {{QStringLiteral("description"), description}, {QStringLiteral("trigger_description"), trigger}}};
             Log(QStringLiteral("bound %1 to %2").arg(shortcut.id, trigger));
         }
         answer(call, request, 0, {{QStringLiteral("shortcuts"), QVariant::fromValue(bound)}});
@@ -197,7 +197,8 @@ public Q_SLOTS:
         if (BoundTrigger(id).isEmpty()) {
             return false;
         }
-        QDBusMessage signal = QDBusMessage::createSignal(kDesktopPath, kShortcutsInterface, QStringLiteral("Activated"));
+        QDBusMessage signal =
+            QDBusMessage::createSignal(kDesktopPath, kShortcutsInterface, QStringLiteral("Activated"));
         signal << QVariant::fromValue(QDBusObjectPath(state_.bindings.value(id).session)) << id
                << qulonglong(QDateTime::currentMSecsSinceEpoch()) << QVariantMap();
         Log(QStringLiteral("activated %1").arg(id));

@@ -198,8 +198,10 @@ void PortalWindowTest::missingKeyIsExplainedOnce_data()
 {
     QTest::addColumn<QString>("answer");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("binding declined") << "decline" << "the binding of the shortcut was declined";
-    QTest::newRow("portal without global shortcuts") << "absent" << "the desktop portal offers no global shortcuts";
+    QTest::newRow("binding declined") << "decline"
+                                      << "the binding of the shortcut was declined";
+    QTest::newRow("portal without global shortcuts") << "absent"
+                                                     << "the desktop portal offers no global shortcuts";
 }
 
 void PortalWindowTest::missingKeyIsExplainedOnce()

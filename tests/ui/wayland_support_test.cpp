@@ -55,7 +55,8 @@ void WaylandSupportTest::shortcutTrigger_data()
     QTest::addColumn<QString>("trigger");
     const int all = zef::kControlMask | zef::kAltMask | zef::kShiftMask;
     QTest::newRow("the lock key") << all << 0x6d << "CTRL+ALT+SHIFT+m";
-    QTest::newRow("modifiers in the fixed order") << (zef::kShiftMask | zef::kControlMask) << int('a') << "CTRL+SHIFT+a";
+    QTest::newRow("modifiers in the fixed order")
+        << (zef::kShiftMask | zef::kControlMask) << int('a') << "CTRL+SHIFT+a";
     QTest::newRow("Alt alone") << int(zef::kAltMask) << int('z') << "ALT+z";
     QTest::newRow("digit") << int(zef::kControlMask) << int('7') << "CTRL+7";
     QTest::newRow("no modifier") << 0 << int('q') << "q";
@@ -77,9 +78,15 @@ void WaylandSupportTest::portalHandlePath_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("uniqueName");
     QTest::addColumn<QString>("path");
-    QTest::newRow("request") << "request" << ":1.42" << "/org/freedesktop/portal/desktop/request/1_42/t";
-    QTest::newRow("session") << "session" << ":1.7" << "/org/freedesktop/portal/desktop/session/1_7/t";
-    QTest::newRow("every dot") << "request" << ":12.3.4" << "/org/freedesktop/portal/desktop/request/12_3_4/t";
+    QTest::newRow("request") << "request"
+                             << ":1.42"
+                             << "/org/freedesktop/portal/desktop/request/1_42/t";
+    QTest::newRow("session") << "session"
+                             << ":1.7"
+                             << "/org/freedesktop/portal/desktop/session/1_7/t";
+    QTest::newRow("every dot") << "request"
+                               << ":12.3.4"
+                               << "/org/freedesktop/portal/desktop/request/12_3_4/t";
 }
 
 void WaylandSupportTest::portalHandlePath()

@@ -190,11 +190,10 @@ void WindowLookTest::captionsFitTheirControls()
     QFETCH(QString, control);
     TForm1 window(settings_->path());
     const bool checkBox = control == u"chbIntro";
-    QAbstractButton* button = checkBox ? static_cast<QAbstractButton*>(window.chbIntro)
+    QAbstractButton* button = checkBox                ? static_cast<QAbstractButton*>(window.chbIntro)
                               : control == u"Button3" ? static_cast<QAbstractButton*>(window.Button3)
                                                       : static_cast<QAbstractButton*>(window.Button6);
-    const int room =
-        zef::CaptionRoom(*button, checkBox ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents);
+    const int room = zef::CaptionRoom(*button, checkBox ? QStyle::SE_CheckBoxContents : QStyle::SE_PushButtonContents);
     const int width = QFontMetrics(button->font()).horizontalAdvance(button->text());
     QVERIFY2(width <= room, qPrintable(QStringLiteral("%1 px in %2 px").arg(width).arg(room)));
 }

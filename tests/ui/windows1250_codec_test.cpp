@@ -42,8 +42,8 @@ void Windows1250CodecTest::lettersHaveTheirBytes_data()
                                       << QByteArray("\xe1\xe8\xef\xe9\xec\xed\xf2\xf3\xf8\x9a\x9d\xfa\xf9\xfd\x9e");
     QTest::newRow("Czech upper case") << QStringLiteral("ÁČĎÉĚÍŇÓŘŠŤÚŮÝŽ")
                                       << QByteArray("\xc1\xc8\xcf\xc9\xcc\xcd\xd2\xd3\xd8\x8a\x8d\xda\xd9\xdd\x8e");
-    QTest::newRow("quotes, dashes, ellipsis, euro") << QStringLiteral("„“‚‘–—…€")
-                                                    << QByteArray("\x84\x93\x82\x91\x96\x97\x85\x80");
+    QTest::newRow("quotes, dashes, ellipsis, euro")
+        << QStringLiteral("„“‚‘–—…€") << QByteArray("\x84\x93\x82\x91\x96\x97\x85\x80");
 }
 
 void Windows1250CodecTest::lettersHaveTheirBytes()

@@ -2,11 +2,11 @@
 // properties. Empty where the tests do not run on X11.
 #pragma once
 
+#include <QtGui/qguiapplication_platform.h>
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QString>
 #include <QWidget>
-#include <QtGui/qguiapplication_platform.h>
 
 #include <xcb/xcb.h>
 
@@ -33,9 +33,10 @@ inline QByteArray WindowProperty(const QWidget& window, const char* name, xcb_at
     }
     QByteArray value;
     const auto id = static_cast<xcb_window_t>(window.winId());
-    if (xcb_get_property_reply_t* reply =
-            xcb_get_property_reply(connection, xcb_get_property(connection, 0, id, atom->atom, type, 0, 1024), nullptr)) {
-        value = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
+    if (xcb_get_property_reply_t* reply = xcb_get_property_reply(
+            connection, xcb_get_property(connection, 0, id, atom->atom, type, 0, 1024), nullptr)) {
+        value =
+            QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply));
         std::free(reply);
     }
     std::free(atom);
@@ -49,7 +50,8 @@ inline QString ShownCaption(const QWidget& window)
     if (!connection) {
         return {};
     }
-    xcb_intern_atom_reply_t* utf8 = xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, 11, "UTF8_STRING"), nullptr);
+    xcb_intern_atom_reply_t* utf8 =
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 1, 11, "UTF8_STRING"), nullptr);
     const xcb_atom_t type = utf8 ? utf8->atom : xcb_atom_t(XCB_ATOM_STRING);
     std::free(utf8);
     return QString::fromUtf8(WindowProperty(window, "_NET_WM_NAME", type));
