@@ -19,9 +19,12 @@ OrderKey OrderKeyOf(const PlanningState& state, const PlanLine& line)
 {
     const UnitValues& unit = CatalogueValuesOf(state, RoundHalfEven(line.unitNo));
     // A unit type that recruits nothing gets the key of a zero-turn line.
-    if (unit[batch] == 0 || unit[strength] == 0) {
+    if (RecruitsNothing(unit)) {
         return {0, 0};
     }
+    // The key rounds needed / batch as it is; recruiting adds a half first, so
+    // that a part-filled last turn counts. The order the reports show depends
+    // on this exact rounding.
     const double needed = NeededUnits(unit, line.amount);
     const double turns = static_cast<double>(RoundHalfEven(Extended{needed} / unit[batch]));
     const std::int64_t units = RoundHalfEven(Extended{turns} * unit[batch]);

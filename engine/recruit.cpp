@@ -70,10 +70,11 @@ double NeededUnits(const UnitValues& unit, double amount)
     return static_cast<double>(Extended{amount} / unit[strength] / kDamagePerStrength);
 }
 
+bool RecruitsNothing(const UnitValues& unit) { return unit[batch] == 0 || unit[strength] == 0; }
+
 LineQuantities LineQuantitiesFor(const UnitValues& unit, double amount)
 {
-    // A unit type that cannot be recruited, or that adds no damage, recruits nothing.
-    if (unit[batch] == 0 || unit[strength] == 0) {
+    if (RecruitsNothing(unit)) {
         return {0, 0, 0.0};
     }
     const double needed = NeededUnits(unit, amount);

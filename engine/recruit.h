@@ -13,6 +13,10 @@ inline constexpr Extended kDamagePerStrength = 0.4L;
 // Units needed for the damage `amount`: amount / strength / 0.4.
 double NeededUnits(const UnitValues& unit, double amount);
 
+// A unit type that cannot be recruited (batch 0), or that adds no damage
+// (strength 0), recruits nothing: its lines take no turns and no units.
+bool RecruitsNothing(const UnitValues& unit);
+
 // What a line recruits, before anything is simulated.
 struct LineQuantities {
     std::int64_t roundedTurns;  // the turns as rounded, before the turn counter's 32 bits are taken

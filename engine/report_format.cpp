@@ -53,7 +53,6 @@ std::string ThousandsFigure(double value) { return FormatCount(RoundHalfEven(Ext
 
 std::string GeneralFigure(double value)
 {
-    constexpr double kTwoTo63 = 9223372036854775808.0;
     if (std::fabs(value) >= 1e15 && value >= -kTwoTo63 && value < kTwoTo63) {
         return FormatCount(static_cast<std::int64_t>(value));
     }

@@ -7,7 +7,6 @@ namespace zef {
 
 std::int64_t RoundHalfEven(long double x)
 {
-    constexpr long double kTwoTo63 = 9223372036854775808.0L;
     const long double r = roundevenl(x);
     if (!(r >= -kTwoTo63 && r < kTwoTo63)) {
         return std::numeric_limits<std::int64_t>::min();

@@ -2,12 +2,17 @@
 // over a plan that someone else (another window, an editor) put there since.
 #pragma once
 
+#include "plan_file.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <optional>
 
 namespace zef {
+
+// The plan file, by its bare name in the working folder.
+inline const QString kPlanFile = QString::fromLatin1(kPlanFileName);
 
 class PlanOnDisk {
 public:

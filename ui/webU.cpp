@@ -1,8 +1,8 @@
 #include "webU.h"
 
 #include "application_title.h"
+#include "catalogue.h"
 #include "file_messages.h"
-#include "file_replace.h"
 #include "frame_position.h"
 #include "ini_file.h"
 #include "intro_surface.h"
@@ -32,9 +32,8 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-const QString kPlanFile = QStringLiteral("rekrut.txt");
 // Created in this order when missing.
-const QStringList DataFiles = {kPlanFile, QStringLiteral("arm.txt")};
+const QStringList DataFiles = {kPlanFile, QString::fromLatin1(kCatalogueFileName)};
 
 const QString kCaption = QStringLiteral("ZeF v.3 – autor: q71, q71@example.org, https://zef.example.org");
 const QString kApplicationTitle = QStringLiteral("q71_brouzdac");
@@ -110,44 +109,6 @@ void TForm1::FormDestroy()
     }
     hotKey_.unregisterKey();
     StoreSettings();
-}
-
-bool TForm1::LoadPlanEditor()
-{
-    const FileRead plan = ReadWholeFile(kPlanFile);
-    if (plan.error) {
-        ShowError(UnreadablePlanMessage(kPlanFile, *plan.error));
-        return false;
-    }
-    Memo4->setPlainText(DecodeWindows1250(plan.bytes));
-    if (!plan.missing) {
-        planOnDisk_.remember(plan.bytes);
-    }
-    return true;
-}
-
-bool TForm1::SavePlan(const QByteArray& bytes)
-{
-    const PlanOnDisk::Write write = planOnDisk_.whatWritingMeans(bytes);
-    // Rewriting the same bytes changes nothing and would only cost a sync.
-    if (write == PlanOnDisk::Write::Needless) {
-        planOnDisk_.remember(bytes);
-        return true;
-    }
-    if (write == PlanOnDisk::Write::Unseen) {
-        const QMessageBox::StandardButton answer =
-            QMessageBox::question(this, QStringLiteral("ZeF"), OverwriteQuestion(kPlanFile),
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-        if (answer != QMessageBox::Yes) {
-            return false;
-        }
-    }
-    if (const std::optional<ReplaceFailure> failure = ReplaceFileVerified(kPlanFile, bytes)) {
-        ShowError(PlanNotSavedMessage(kPlanFile, *failure));
-        return false;
-    }
-    planOnDisk_.remember(bytes);
-    return true;
 }
 
 void TForm1::ApplySettings()
