@@ -16,7 +16,7 @@ class QDBusObjectPath;
 
 namespace zef {
 
-// A trigger in the notation of the XDG shortcuts specification, such as
+// A trigger in the XDG shortcut notation that portals read, such as
 // "CTRL+ALT+SHIFT+m", for X11 modifier bits and a letter or digit keysym;
 // empty for any other key.
 QString ShortcutTrigger(std::uint16_t modifiers, std::uint32_t keysym);
