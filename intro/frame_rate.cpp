@@ -10,8 +10,6 @@ std::int32_t NextSlot(std::int32_t slot) { return slot >= kTickSlots ? 1 : slot 
 
 }  // namespace
 
-void InitTickRing(TickRing& ring) { ring = TickRing{}; }
-
 bool TickRingFull(const TickRing& ring)
 {
     // An empty ring is never full, since head is never 0.

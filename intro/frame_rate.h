@@ -27,7 +27,6 @@ struct FrameRateMeter {
     std::int32_t FrameRate = 85;
 };
 
-void InitTickRing(TickRing& ring);
 bool TickRingFull(const TickRing& ring);
 
 // Appends a stamp, giving up the oldest one when the ring is full.

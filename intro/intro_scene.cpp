@@ -67,12 +67,6 @@ void AdvanceAnimation(IntroScene& scene, std::int32_t frameRate)
 
 }  // namespace
 
-void ResetIntroScene(IntroScene& scene, FrameRateMeter& meter)
-{
-    InitTickRing(meter.tickRing);
-    scene = IntroScene{};
-}
-
 void DrawIntroScene(IntroScene& scene, std::int32_t frameRate)
 {
     CallGL(gl.glLoadIdentity);

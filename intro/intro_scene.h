@@ -18,11 +18,6 @@ struct IntroScene {
     long double pulseScale = 1.0L;
 };
 
-// Empties the meter's ring and starts the scene over; the meter's FrameRate
-// is kept. Runs once, when the intro player is made, not at each start of the
-// intro.
-void ResetIntroScene(IntroScene& scene, FrameRateMeter& meter);
-
 // Draws one frame into the current GL context, then advances the animation by
 // amounts divided by frameRate. Relies on the state the intro's GL set-up
 // leaves: projection, model-view as the current matrix, depth test, 2D

@@ -25,12 +25,7 @@ qreal Opacity(std::int32_t alpha) { return static_cast<qreal>(alpha) / kOpaque; 
 
 }  // namespace
 
-IntroPlayer::IntroPlayer(QWidget& window, IntroWindowHooks hooks) : window_(window), hooks_(std::move(hooks))
-{
-    // The scene and the meter start over with the window, not with each
-    // start of the intro.
-    ResetIntroScene(scene_, meter_);
-}
+IntroPlayer::IntroPlayer(QWidget& window, IntroWindowHooks hooks) : window_(window), hooks_(std::move(hooks)) {}
 
 IntroPlayer::~IntroPlayer() { end(); }
 
@@ -40,7 +35,7 @@ bool IntroPlayer::start()
         return false;
     }
     if (!initContext()) {
-        dropSurface();
+        end();
         return false;
     }
     applyProjection();
@@ -158,15 +153,6 @@ void IntroPlayer::end()
         container_ = nullptr;
         surface_ = nullptr;
     }
-}
-
-// Undoes a start that failed before the render thread ran.
-void IntroPlayer::dropSurface()
-{
-    context_.reset();
-    delete container_;  // deletes surface_ with it
-    container_ = nullptr;
-    surface_ = nullptr;
 }
 
 }  // namespace zef

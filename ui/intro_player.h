@@ -28,27 +28,20 @@ class TMyThread;
 
 // What the player asks of the window it plays on.
 struct IntroWindowHooks {
-    // Whether the intro still runs; once it does not, frames skip the scene.
-    std::function<bool()> running;
-    // Uploads the window's picture through IntroPlayer::uploadTexture while
-    // the context is current.
-    std::function<void()> loadTexture;
-    // A key or a left click that landed on the GL surface.
-    std::function<void(const QKeyEvent& event)> keyPressed;
-    std::function<void()> clicked;
+    std::function<bool()> running;                           // false: frames skip the scene
+    std::function<void()> loadTexture;                       // calls uploadTexture; the context is current
+    std::function<void(const QKeyEvent& event)> keyPressed;  // on the GL surface
+    std::function<void()> clicked;                           // a left click on the GL surface
 };
 
 class IntroPlayer {
 public:
     IntroPlayer(QWidget& window, IntroWindowHooks hooks);
     ~IntroPlayer();
-    IntroPlayer(const IntroPlayer&) = delete;
-    IntroPlayer& operator=(const IntroPlayer&) = delete;
 
-    // Loads the GL libraries, puts the surface over the window, makes the
-    // context, sets the projection, starts the render thread and makes the
-    // window transparent. False when the intro cannot run; nothing of it is
-    // then left behind.
+    // Loads the GL libraries, covers the window with the surface, makes the
+    // context, projects, starts the render thread and makes the window
+    // transparent. False when the intro cannot run; nothing is left behind.
     bool start();
     // Deletes the context, stops the render thread and takes the surface away.
     // Never called from inside a frame: the stop serves pending frame requests.
@@ -74,7 +67,6 @@ private:
     bool requestFrame();
     bool renderFrame();
     void advance();
-    void dropSurface();
 
     QWidget& window_;
     IntroWindowHooks hooks_;
@@ -84,6 +76,7 @@ private:
     std::unique_ptr<TMyThread> renderThread_;
     QSize projectedFrame_;  // the outer size the projection was made for
     std::int32_t fadeAlpha_ = 0;
+    // Made with the window, not at each start of the intro.
     FrameRateMeter meter_;
     IntroScene scene_;
     GLuint texture_ = 0;

@@ -44,12 +44,8 @@ protected:
 
 TEST(NewMeter, HoldsFrameRate85) { EXPECT_EQ(FrameRateMeter{}.FrameRate, 85); }
 
-TEST_F(FrameRateTest, ResetRingIsEmpty)
+TEST_F(FrameRateTest, NewRingIsEmpty)
 {
-    meter_.tickRing.head = 7;
-    meter_.tickRing.tail = 6;
-    meter_.tickRing.stamps[3] = 99;
-    InitTickRing(meter_.tickRing);
     EXPECT_EQ(meter_.tickRing.head, 1);
     EXPECT_EQ(meter_.tickRing.tail, 0);
     EXPECT_EQ(meter_.tickRing.stamps, TickRing{}.stamps);

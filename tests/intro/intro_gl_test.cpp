@@ -96,7 +96,7 @@ void IntroGLTest::drawsTheSpinningBox()
     QVERIFY(scene_.spinAngle > 0.0L);
 
     // The picture's yellow letters face the viewer near the middle at first.
-    ResetIntroScene(scene_, meter_);
+    scene_ = IntroScene{};
     const QImage frame = ReadFrame();
     int yellow = 0;
     for (int y = kHeight / 4; y < 3 * kHeight / 4; ++y) {

@@ -18,8 +18,6 @@ using Calls = std::vector<std::string>;
 
 class IntroSceneTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetIntroScene(scene_, meter_); }
-
     // One frame as the player draws it, with the meter's count.
     void Draw() { DrawIntroScene(scene_, meter_.FrameRate); }
 
@@ -62,12 +60,8 @@ Calls ExpectedFrame(float spinAngle, float pulseScale, float outerAlpha)
     return calls;
 }
 
-TEST_F(IntroSceneTest, ResetStartsTheSceneAndEmptiesTheRing)
+TEST_F(IntroSceneTest, NewSceneAndMeterStartFromTheBeginning)
 {
-    scene_.spinAngle = 123.0L;
-    scene_.pulseScale = 1.75L;
-    PushTick(meter_.tickRing, 42);
-    ResetIntroScene(scene_, meter_);
     EXPECT_EQ(scene_.spinAngle, 0.0L);
     EXPECT_EQ(scene_.pulseScale, 1.0L);
     EXPECT_EQ(meter_.tickRing.head, 1);
