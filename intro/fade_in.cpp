@@ -2,8 +2,6 @@
 
 namespace zef {
 
-std::int32_t FadeAlpha = 0;
-
 std::optional<FadeStep> NextFadeStep(std::int32_t fadeAlpha)
 {
     if (fadeAlpha >= kOpaque) {

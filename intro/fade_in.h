@@ -12,17 +12,15 @@ namespace zef {
 inline constexpr std::int32_t kFadeStep = 55;
 inline constexpr std::int32_t kOpaque = 255;
 
-// The current opacity of the fade, 0 (transparent) to 255 (opaque).
-extern std::int32_t FadeAlpha;
-
 // What one fade step asks of the window.
 struct FadeStep {
-    std::int32_t alpha;  // the new FadeAlpha and window opacity
+    std::int32_t alpha;  // the new fade value and window opacity
     bool blending;       // false: switch whole-window blending off
     bool operator==(const FadeStep&) const = default;
 };
 
-// The step that follows fadeAlpha; nothing once the window is opaque.
+// The step that follows fadeAlpha, the current opacity of the fade from 0
+// (transparent) to 255 (opaque); nothing once the window is opaque.
 std::optional<FadeStep> NextFadeStep(std::int32_t fadeAlpha);
 
 }  // namespace zef

@@ -4,16 +4,11 @@
 
 namespace zef {
 
-TickRing tickRing;
-std::int32_t FrameRate = 85;
-
 namespace {
 
 std::int32_t NextSlot(std::int32_t slot) { return slot >= kTickSlots ? 1 : slot + 1; }
 
 }  // namespace
-
-void InitTickRing(TickRing& ring) { ring = TickRing{}; }
 
 bool TickRingFull(const TickRing& ring)
 {
@@ -28,20 +23,20 @@ void PushTick(TickRing& ring, std::uint32_t stamp)
         ring.head = NextSlot(ring.head);
     }
     ring.tail = ring.tail == 0 ? ring.head : NextSlot(ring.tail);
-    ring.slots[static_cast<std::size_t>(ring.tail - 1)] = stamp;
+    ring.stamps[static_cast<std::size_t>(ring.tail - 1)] = stamp;
 }
 
-void UpdateFrameRate()
+void UpdateFrameRate(FrameRateMeter& meter)
 {
-    PushTick(tickRing, TickCount());
-    FrameRate = 0;
-    for (const std::uint32_t stamp : tickRing.slots) {
+    PushTick(meter.tickRing, TickCount());
+    meter.FrameRate = 0;
+    for (const std::uint32_t stamp : meter.tickRing.stamps) {
         // Unsigned arithmetic wraps modulo 2^32 like the counter itself. While
         // the counter is below 500, t - 500 lies near 2^32 and nothing counts;
         // slots never written hold 0 and never count.
         const std::uint32_t t = TickCount();
         if (t - kFrameRateWindowMs < stamp) {
-            ++FrameRate;
+            ++meter.FrameRate;
         }
     }
 }

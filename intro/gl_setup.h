@@ -1,6 +1,6 @@
-// The GL work of the intro's frame set-up, as free functions the window calls
-// with its context current: the fixed state after context creation, viewport
-// and projection, and the body of one frame.
+// The GL work of the intro's frame set-up, as free functions the intro player
+// calls with its context current: the fixed state after context creation,
+// viewport and projection, and the body of one frame.
 #pragma once
 
 #include <functional>

@@ -31,6 +31,6 @@ IntroImage ConvertIntroPicture(const QImage& picture)
     });
 }
 
-void UploadIntroTexture(const QImage& picture) { UploadIntroTexture(ConvertIntroPicture(picture)); }
+GLuint UploadIntroTexture(const QImage& picture) { return UploadIntroTexture(ConvertIntroPicture(picture)); }
 
 }  // namespace zef

@@ -20,7 +20,7 @@ QImage IntroPicture();
 // read as black.
 IntroImage ConvertIntroPicture(const QImage& picture);
 
-// ConvertIntroPicture followed by UploadIntroTexture.
-void UploadIntroTexture(const QImage& picture);
+// ConvertIntroPicture followed by UploadIntroTexture; returns the texture's name.
+GLuint UploadIntroTexture(const QImage& picture);
 
 }  // namespace zef

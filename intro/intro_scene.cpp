@@ -6,9 +6,6 @@
 
 namespace zef {
 
-long double SpinAngle = 0.0L;
-long double PulseScale = 1.0L;
-
 namespace {
 
 constexpr int kWalls = 4;
@@ -42,9 +39,8 @@ void DrawInnerWalls()
     }
 }
 
-void DrawOuterWalls()
+void DrawOuterWalls(long double s)
 {
-    const long double s = PulseScale;
     const float alpha = static_cast<float>((2.0L - s) / 2.0L);
     for (int wall = 0; wall < kWalls; ++wall) {
         TurnToNextWall();
@@ -53,32 +49,25 @@ void DrawOuterWalls()
     }
 }
 
-void AdvanceAnimation()
+void AdvanceAnimation(IntroScene& scene, std::int32_t frameRate)
 {
     // FrameRate is 0 only in the first half second after the tick counter
-    // starts or wraps; dividing by it would make SpinAngle infinite for good
+    // starts or wraps; dividing by it would make the angle infinite for good
     // and every later rotation undefined, so the scene stands still instead.
-    if (FrameRate == 0) {
+    if (frameRate == 0) {
         return;
     }
-    const long double rate = FrameRate;
-    SpinAngle += 10.0L / rate;
-    PulseScale += 0.1L / rate;
-    if (PulseScale >= 2.0L) {
-        PulseScale = 1.0L;
+    const long double rate = frameRate;
+    scene.spinAngle += 10.0L / rate;
+    scene.pulseScale += 0.1L / rate;
+    if (scene.pulseScale >= 2.0L) {
+        scene.pulseScale = 1.0L;
     }
 }
 
 }  // namespace
 
-void ResetIntroScene()
-{
-    InitTickRing(tickRing);
-    SpinAngle = 0.0L;
-    PulseScale = 1.0L;
-}
-
-void DrawIntroScene()
+void DrawIntroScene(IntroScene& scene, std::int32_t frameRate)
 {
     CallGL(gl.glLoadIdentity);
     CallGL(gl.glBlendFunc, kGlSrcAlpha, kGlOneMinusSrcAlpha);
@@ -86,10 +75,10 @@ void DrawIntroScene()
     CallGL(gl.glRotatef, 15.0f, 0.0f, 0.0f, 1.0f);
     CallGL(gl.glRotatef, 17.0f, 1.0f, 0.0f, 0.0f);
     CallGL(gl.glTranslatef, 0.0f, -1.2f, -4.0f);
-    CallGL(gl.glRotatef, static_cast<float>(SpinAngle), 0.0f, 1.0f, 0.0f);
+    CallGL(gl.glRotatef, static_cast<float>(scene.spinAngle), 0.0f, 1.0f, 0.0f);
     DrawInnerWalls();
-    DrawOuterWalls();
-    AdvanceAnimation();
+    DrawOuterWalls(scene.pulseScale);
+    AdvanceAnimation(scene, frameRate);
 }
 
 }  // namespace zef

@@ -1,5 +1,5 @@
 // The OpenGL surface the intro draws on: a QWindow of OpenGL surface type that
-// the main window embeds over its whole client area (through
+// the intro player embeds over the main window's whole client area (through
 // QWidget::createWindowContainer) and drives with its own QOpenGLContext.
 // Keys and clicks that land on it are handed on through callbacks, so that
 // they end the intro exactly as if they had reached the main window.

@@ -6,8 +6,6 @@
 
 namespace zef {
 
-GLuint IntroTexture = 0;
-
 IntroImage ConvertIntroPicture(const PixelColorAt& colorAt)
 {
     IntroImage image;
@@ -25,17 +23,19 @@ IntroImage ConvertIntroPicture(const PixelColorAt& colorAt)
     return image;
 }
 
-void UploadIntroTexture(const IntroImage& image)
+GLuint UploadIntroTexture(const IntroImage& image)
 {
     // Three bytes a texel give rows of 768 bytes, a multiple of the default
     // unpack alignment of 4, so no pixel-store call is needed.
     constexpr GLint kThreeComponents = 3;
-    CallGL(gl.glGenTextures, 1, &IntroTexture);
-    CallGL(gl.glBindTexture, kGlTexture2D, IntroTexture);
+    GLuint texture = 0;
+    CallGL(gl.glGenTextures, 1, &texture);
+    CallGL(gl.glBindTexture, kGlTexture2D, texture);
     CallGL(gl.glTexParameteri, kGlTexture2D, kGlTextureMinFilter, static_cast<GLint>(kGlLinear));
     CallGL(gl.glTexParameteri, kGlTexture2D, kGlTextureMagFilter, static_cast<GLint>(kGlLinear));
     CallGL(gl.glTexImage2D, kGlTexture2D, 0, kThreeComponents, image.width, image.height, 0, kGlRgb, kGlUnsignedByte,
            image.pixels.data());
+    return texture;
 }
 
 }  // namespace zef

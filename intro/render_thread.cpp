@@ -5,8 +5,6 @@
 
 namespace zef {
 
-std::unique_ptr<TMyThread> RenderThread;
-
 namespace {
 
 constexpr unsigned long kHiddenPauseMs = 50;
@@ -30,15 +28,16 @@ void TMyThread::run()
     }
 }
 
-void StartRenderThread(QObject* receiver, FrameRequest requestFrame)
+std::unique_ptr<TMyThread> StartRenderThread(QObject* receiver, FrameRequest requestFrame)
 {
-    RenderThread = std::make_unique<TMyThread>(receiver, std::move(requestFrame));
-    RenderThread->start(QThread::IdlePriority);
+    auto thread = std::make_unique<TMyThread>(receiver, std::move(requestFrame));
+    thread->start(QThread::IdlePriority);
+    return thread;
 }
 
-void StopRenderThread()
+void StopRenderThread(std::unique_ptr<TMyThread>& thread)
 {
-    if (!RenderThread) {
+    if (!thread) {
         return;
     }
     // A plain wait() would deadlock: the thread may be blocked in a frame
@@ -46,13 +45,13 @@ void StopRenderThread()
     // serves it. The loop is connected before the flag is set, so the end of
     // the thread cannot slip in unnoticed; user input waits until afterwards.
     QEventLoop loop;
-    QObject::connect(RenderThread.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    RenderThread->requestInterruption();
-    if (RenderThread->isRunning()) {
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->requestInterruption();
+    if (thread->isRunning()) {
         loop.exec(QEventLoop::ExcludeUserInputEvents);
     }
-    RenderThread->wait();
-    RenderThread.reset();
+    thread->wait();
+    thread.reset();
 }
 
 }  // namespace zef

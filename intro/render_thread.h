@@ -16,6 +16,7 @@ namespace zef {
 // moment before asking again instead of spinning a core.
 using FrameRequest = std::function<bool()>;
 
+// The class name is the window design's.
 class TMyThread : public QThread {
 public:
     // receiver lives in the user-interface thread and must outlive the thread.
@@ -29,17 +30,14 @@ private:
     FrameRequest requestFrame_;
 };
 
-// The render thread while the intro runs.
-extern std::unique_ptr<TMyThread> RenderThread;
-
-// Creates RenderThread and starts it at idle priority. Call on the
+// Creates a render thread and starts it at idle priority. Call on the
 // user-interface thread; requestFrame runs there, in the context of receiver.
-void StartRenderThread(QObject* receiver, FrameRequest requestFrame);
+std::unique_ptr<TMyThread> StartRenderThread(QObject* receiver, FrameRequest requestFrame);
 
-// Sets the stop flag, waits for the thread to end and frees it. Call on the
-// user-interface thread, never from inside a frame: while waiting it keeps
-// serving the frame requests the thread may still be blocked in. Does nothing
-// when no thread runs.
-void StopRenderThread();
+// Sets the stop flag, waits for the thread to end and frees it, leaving
+// thread empty. Call on the user-interface thread, never from inside a frame:
+// while waiting it keeps serving the frame requests the thread may still be
+// blocked in. Does nothing when thread is empty.
+void StopRenderThread(std::unique_ptr<TMyThread>& thread);
 
 }  // namespace zef

@@ -1,11 +1,10 @@
-// The program entry. The engine's state is set up by static initialisation;
-// the intro's meter and scene are reset and the build stamp runs before the
-// application object exists, then the one window is created and the message
-// loop runs until it closes. The GL libraries go only once the window is gone.
+// The program entry. The build stamp runs before the application object
+// exists, then the one window is created (with its planning state and intro
+// player) and the message loop runs until it closes. The GL libraries go only
+// once the window is gone.
 #include "application_title.h"
 #include "czech_qt_texts.h"
 #include "gl_libraries.h"
-#include "intro_scene.h"
 #include "settings_location.h"
 #include "termination_close.h"
 #include "verInc.h"
@@ -15,7 +14,6 @@
 
 int main(int argc, char* argv[])
 {
-    zef::ResetIntroScene();
     zef::StampBuild();
     QApplication application(argc, argv);
     zef::InstallCzechQtTexts(application);

@@ -5,7 +5,6 @@
 #include "file_messages.h"
 #include "frame_position.h"
 #include "ini_file.h"
-#include "intro_surface.h"
 #include "logout_inhibitor.h"
 #include "plan_reset.h"
 #include "planning_state.h"
@@ -21,7 +20,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QOpenGLContext>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextDocument>
@@ -54,7 +52,10 @@ QString EditorText(const QPlainTextEdit& editor)
 }  // namespace
 
 TForm1::TForm1(const QString& settingsDirectory, QWidget* parent)
-    : QWidget(parent), settingsDirectory_(settingsDirectory), planOnDisk_(kPlanFile), planRunner_(this)
+    : QWidget(parent), settingsDirectory_(settingsDirectory), planOnDisk_(kPlanFile), planRunner_(this),
+      introPlayer_(*this, {[this] { return IntroRunning(); }, [this] { LoadGLTextures(); },
+                           [this](const QKeyEvent& event) { FormKeyDown(event.key(), event.modifiers()); },
+                           [this] { FormClick(); }})
 {
     Form1 = this;
     BuildLayout();
@@ -95,7 +96,7 @@ void TForm1::FormCreate()
     ApplySettings();
     // Without a GL library or a context the intro cannot run; the window
     // then starts as if the switch were off, and the switch is still kept.
-    if (!chbIntro->isChecked() || !StartIntro()) {
+    if (!chbIntro->isChecked() || !introPlayer_.start()) {
         viditelnost(true);
         setWindowOpacity(1.0);
     }
@@ -105,7 +106,7 @@ void TForm1::FormDestroy()
 {
     // Closed during the intro: tear it down without showing the calculator.
     if (IntroRunning()) {
-        ReleaseIntro();
+        introPlayer_.end();
     }
     hotKey_.unregisterKey();
     StoreSettings();

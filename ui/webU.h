@@ -4,12 +4,13 @@
 // Data flow of a refresh: editor text -> Windows-1250 bytes -> rekrut.txt ->
 // RunPlan(planning state) -> its reportText -> report view.
 //
-// With the intro switch on, the window first shows the OpenGL intro on a GL
-// surface over its whole client area (webU_intro.cpp); the calculator group
-// stays hidden until a key or a click ends the intro.
+// With the intro switch on, the window first plays the OpenGL intro over its
+// whole client area (IntroPlayer; the window's handlers in webU_intro.cpp);
+// the calculator group stays hidden until a key or a click ends the intro.
 #pragma once
 
 #include "global_hot_key.h"
+#include "intro_player.h"
 #include "plan_on_disk.h"
 #include "plan_runner.h"
 #include "planning_state.h"
@@ -23,14 +24,12 @@
 class QCheckBox;
 class QGroupBox;
 class QLabel;
-class QOpenGLContext;
 class QPlainTextEdit;
 class QPushButton;
 
 namespace zef {
 
 class IniFile;
-class IntroSurface;
 class ReportView;
 class SessionGuard;
 
@@ -60,12 +59,7 @@ public:
     std::int32_t DesignCount = 0;
     std::int32_t RecruitCount = 0;
 
-    // The intro's GL surface over the client area and the one context that
-    // draws on it; both exist only while the intro runs.
-    IntroSurface* GLSurface = nullptr;
-    std::unique_ptr<QOpenGLContext> GLContext;
-
-    // Shows the calculator when `value` is true.
+    // Shows the calculator when `value` is true; the name is the window design's.
     void viditelnost(bool value);
 
     // Each ends the intro; the key and its modifiers are not looked at.
@@ -75,6 +69,8 @@ public:
     void FormResize();
     // Uploads Image1's picture as the intro texture; the context is current.
     void LoadGLTextures();
+
+    const IntroPlayer& introPlayer() const { return introPlayer_; }
 
     void Button3Click();
     void Button6Click();
@@ -106,16 +102,6 @@ private:
 
     // The intro runs exactly while the calculator group is hidden.
     bool IntroRunning() const;
-    // The intro's GL operations, all on the user-interface thread.
-    bool StartIntro();
-    bool InitGLContext();
-    void ApplyGLProjection();
-    void SetGLProjection();
-    bool RequestFrame();
-    bool RenderGLFrame();
-    void AdvanceIntro();
-    void ReleaseIntro();
-    void DropGLSurface();
 
     QString settingsDirectory_;
     // The counters as read at start; at close only this run's increments are
@@ -129,8 +115,7 @@ private:
     GlobalHotKey hotKey_;
     ReportView* reportView_ = nullptr;
     SessionGuard* sessionGuard_ = nullptr;
-    QWidget* glContainer_ = nullptr;  // holds GLSurface
-    QSize projectedFrame_;            // the outer size the projection was made for
+    IntroPlayer introPlayer_;
 };
 
 // The one main window, set while it exists.

@@ -11,8 +11,6 @@
 namespace zef {
 namespace {
 
-TEST(FadeIn, StartsTransparent) { EXPECT_EQ(FadeAlpha, 0); }
-
 TEST(FadeIn, FromTransparentTakesFiveFrames)
 {
     std::vector<FadeStep> steps;

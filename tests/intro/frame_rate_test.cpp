@@ -1,7 +1,6 @@
 #include "frame_rate.h"
 
 #include "case_name.h"
-#include "intro_state_guard.h"
 #include "tick_counter.h"
 
 #include <gtest/gtest.h>
@@ -11,9 +10,6 @@
 
 namespace zef {
 namespace {
-
-// Read before any test runs: FrameRate is constant-initialised.
-const std::int32_t frameRateAtLoad = FrameRate;
 
 // A fake tick counter: returns now, then moves on by step at every read.
 std::uint32_t fakeNow = 0;
@@ -30,11 +26,12 @@ class FrameRateTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        InitTickRing(tickRing);
         fakeNow = 0;
         fakeStep = 0;
         SetTickSource(FakeTickCount);
     }
+
+    void TearDown() override { SetTickSource(nullptr); }
 
     void SetClock(std::uint32_t now, std::uint32_t step = 0)
     {
@@ -42,62 +39,58 @@ protected:
         fakeStep = step;
     }
 
-    test::IntroStateGuard guard_;
+    FrameRateMeter meter_;
 };
 
-TEST(FrameRateAtLoad, Is85) { EXPECT_EQ(frameRateAtLoad, 85); }
+TEST(NewMeter, HoldsFrameRate85) { EXPECT_EQ(FrameRateMeter{}.FrameRate, 85); }
 
-TEST_F(FrameRateTest, ResetRingIsEmpty)
+TEST_F(FrameRateTest, NewRingIsEmpty)
 {
-    tickRing.head = 7;
-    tickRing.tail = 6;
-    tickRing.slots[3] = 99;
-    InitTickRing(tickRing);
-    EXPECT_EQ(tickRing.head, 1);
-    EXPECT_EQ(tickRing.tail, 0);
-    EXPECT_EQ(tickRing.slots, TickRing{}.slots);
+    EXPECT_EQ(meter_.tickRing.head, 1);
+    EXPECT_EQ(meter_.tickRing.tail, 0);
+    EXPECT_EQ(meter_.tickRing.stamps, TickRing{}.stamps);
 }
 
 TEST_F(FrameRateTest, FillingKeepsHeadOnTheFirstSlot)
 {
     for (std::uint32_t stamp = 1; stamp <= 500; ++stamp) {
-        EXPECT_FALSE(TickRingFull(tickRing)) << "before push " << stamp;
-        PushTick(tickRing, stamp);
-        ASSERT_EQ(tickRing.head, 1);
-        ASSERT_EQ(tickRing.tail, static_cast<std::int32_t>(stamp));
-        ASSERT_EQ(tickRing.slots[stamp - 1], stamp);
+        EXPECT_FALSE(TickRingFull(meter_.tickRing)) << "before push " << stamp;
+        PushTick(meter_.tickRing, stamp);
+        ASSERT_EQ(meter_.tickRing.head, 1);
+        ASSERT_EQ(meter_.tickRing.tail, static_cast<std::int32_t>(stamp));
+        ASSERT_EQ(meter_.tickRing.stamps[stamp - 1], stamp);
     }
-    EXPECT_TRUE(TickRingFull(tickRing));
+    EXPECT_TRUE(TickRingFull(meter_.tickRing));
 }
 
 TEST_F(FrameRateTest, PushIntoAFullRingOverwritesTheOldestStamp)
 {
     for (std::uint32_t stamp = 1; stamp <= 501; ++stamp) {
-        PushTick(tickRing, stamp);
+        PushTick(meter_.tickRing, stamp);
     }
-    EXPECT_EQ(tickRing.head, 2);
-    EXPECT_EQ(tickRing.tail, 1);
-    EXPECT_EQ(tickRing.slots[0], 501u);
-    EXPECT_EQ(tickRing.slots[1], 2u);
+    EXPECT_EQ(meter_.tickRing.head, 2);
+    EXPECT_EQ(meter_.tickRing.tail, 1);
+    EXPECT_EQ(meter_.tickRing.stamps[0], 501u);
+    EXPECT_EQ(meter_.tickRing.stamps[1], 2u);
 
-    PushTick(tickRing, 502);
-    EXPECT_EQ(tickRing.head, 3);
-    EXPECT_EQ(tickRing.tail, 2);
-    EXPECT_EQ(tickRing.slots[1], 502u);
+    PushTick(meter_.tickRing, 502);
+    EXPECT_EQ(meter_.tickRing.head, 3);
+    EXPECT_EQ(meter_.tickRing.tail, 2);
+    EXPECT_EQ(meter_.tickRing.stamps[1], 502u);
 }
 
 TEST_F(FrameRateTest, HeadAndTailWrapTogether)
 {
     for (std::uint32_t stamp = 1; stamp <= 1000; ++stamp) {
-        PushTick(tickRing, stamp);
+        PushTick(meter_.tickRing, stamp);
     }
-    EXPECT_EQ(tickRing.head, 1);
-    EXPECT_EQ(tickRing.tail, 500);
-    EXPECT_EQ(tickRing.slots[0], 501u);
-    EXPECT_EQ(tickRing.slots[499], 1000u);
-    PushTick(tickRing, 1001);
-    EXPECT_EQ(tickRing.head, 2);
-    EXPECT_EQ(tickRing.tail, 1);
+    EXPECT_EQ(meter_.tickRing.head, 1);
+    EXPECT_EQ(meter_.tickRing.tail, 500);
+    EXPECT_EQ(meter_.tickRing.stamps[0], 501u);
+    EXPECT_EQ(meter_.tickRing.stamps[499], 1000u);
+    PushTick(meter_.tickRing, 1001);
+    EXPECT_EQ(meter_.tickRing.head, 2);
+    EXPECT_EQ(meter_.tickRing.tail, 1);
 }
 
 struct FullCase {
@@ -129,27 +122,27 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(FrameRateTest, OwnStampCountsOnAnEmptyRing)
 {
     SetClock(10000);
-    UpdateFrameRate();
-    EXPECT_EQ(FrameRate, 1);
-    EXPECT_EQ(tickRing.slots[0], 10000u);
+    UpdateFrameRate(meter_);
+    EXPECT_EQ(meter_.FrameRate, 1);
+    EXPECT_EQ(meter_.tickRing.stamps[0], 10000u);
 }
 
 TEST_F(FrameRateTest, CapsAt500)
 {
     SetClock(10000);
     for (int frame = 0; frame < 600; ++frame) {
-        UpdateFrameRate();
+        UpdateFrameRate(meter_);
     }
-    EXPECT_EQ(FrameRate, 500);
+    EXPECT_EQ(meter_.FrameRate, 500);
 }
 
 TEST_F(FrameRateTest, EveryLaterFrameCountsAtLeastItsPredecessor)
 {
     SetClock(5000);
-    UpdateFrameRate();
+    UpdateFrameRate(meter_);
     SetClock(5499);
-    UpdateFrameRate();
-    EXPECT_EQ(FrameRate, 2);
+    UpdateFrameRate(meter_);
+    EXPECT_EQ(meter_.FrameRate, 2);
 }
 
 struct AgeCase {
@@ -163,10 +156,10 @@ class StampAgeTest : public FrameRateTest, public ::testing::WithParamInterface<
 TEST_P(StampAgeTest, CountsOnlyStampsYoungerThanHalfASecond)
 {
     const std::uint32_t now = 100000;
-    PushTick(tickRing, now - GetParam().age);
+    PushTick(meter_.tickRing, now - GetParam().age);
     SetClock(now);
-    UpdateFrameRate();
-    EXPECT_EQ(FrameRate, GetParam().frameRate);
+    UpdateFrameRate(meter_);
+    EXPECT_EQ(meter_.FrameRate, GetParam().frameRate);
 }
 
 INSTANTIATE_TEST_SUITE_P(Ages, StampAgeTest,
@@ -186,10 +179,10 @@ class CounterNearZeroTest : public FrameRateTest, public ::testing::WithParamInt
 // stamp can be greater. Each case pushes a stamp taken at half the count time.
 TEST_P(CounterNearZeroTest, CountsNothingBefore500)
 {
-    PushTick(tickRing, GetParam().now / 2);
+    PushTick(meter_.tickRing, GetParam().now / 2);
     SetClock(GetParam().now);
-    UpdateFrameRate();
-    EXPECT_EQ(FrameRate, GetParam().frameRate);
+    UpdateFrameRate(meter_);
+    EXPECT_EQ(meter_.FrameRate, GetParam().frameRate);
 }
 
 INSTANTIATE_TEST_SUITE_P(Counter, CounterNearZeroTest,
@@ -200,31 +193,31 @@ INSTANTIATE_TEST_SUITE_P(Counter, CounterNearZeroTest,
 
 TEST_F(FrameRateTest, AfterTheWrapOnlyRecentStampsFromBeforeItCount)
 {
-    PushTick(tickRing, 0xFFFFFD00u);  // 784 ms before the count: too old
-    PushTick(tickRing, 0xFFFFFF00u);  // 272 ms before the count, before the wrap: counts
-    PushTick(tickRing, 0x00000005u);  // after the wrap: does not count
+    PushTick(meter_.tickRing, 0xFFFFFD00u);  // 784 ms before the count: too old
+    PushTick(meter_.tickRing, 0xFFFFFF00u);  // 272 ms before the count, before the wrap: counts
+    PushTick(meter_.tickRing, 0x00000005u);  // after the wrap: does not count
     SetClock(0x10);
-    UpdateFrameRate();
-    EXPECT_EQ(FrameRate, 1);
+    UpdateFrameRate(meter_);
+    EXPECT_EQ(meter_.FrameRate, 1);
 
     // Once t - 500 is past the wrap, the stamps after it count again, and so
     // does every stamp from before it, however old, until it is overwritten.
     SetClock(0x1F4 + 0x06);
-    UpdateFrameRate();
-    EXPECT_EQ(FrameRate, 4);  // 0xFFFFFD00, 0xFFFFFF00, 0x10 and this frame's own; 0x05 is too old
+    UpdateFrameRate(meter_);
+    EXPECT_EQ(meter_.FrameRate, 4);  // 0xFFFFFD00, 0xFFFFFF00, 0x10 and this frame's own; 0x05 is too old
 }
 
 TEST_F(FrameRateTest, ReadsTheCounterAnewForEverySlot)
 {
     for (int i = 0; i < 499; ++i) {
-        PushTick(tickRing, 1000);
+        PushTick(meter_.tickRing, 1000);
     }
     // The push reads 1400; slot k is then judged at 1400 + k, so the stamps of
     // 1000 count only in slots 1 to 99, and the new stamp in slot 500 not at all.
     SetClock(1400, 1);
-    UpdateFrameRate();
-    EXPECT_EQ(tickRing.slots[499], 1400u);
-    EXPECT_EQ(FrameRate, 99);
+    UpdateFrameRate(meter_);
+    EXPECT_EQ(meter_.tickRing.stamps[499], 1400u);
+    EXPECT_EQ(meter_.FrameRate, 99);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include <QOpenGLFunctions>
 #include <QTest>
 
+#include <memory>
+
 namespace zef {
 namespace {
 
@@ -36,6 +38,9 @@ private:
 
     IntroSurface surface_;
     QOpenGLContext context_;
+    std::unique_ptr<TMyThread> thread_;
+    IntroScene scene_;
+    FrameRateMeter meter_;
     int frames_ = 0;
 };
 
@@ -44,7 +49,6 @@ void IntroGLTest::initTestCase()
     if (!LoadGLLibraries()) {
         QSKIP("libGL.so.1 or libGLU.so.1 is not installed");
     }
-    ResetIntroScene();
     surface_.resize(kWidth, kHeight);
     surface_.show();
     context_.setFormat(IntroSurfaceFormat());
@@ -63,9 +67,9 @@ bool IntroGLTest::RenderFrame()
         return false;
     }
     context_.makeCurrent(&surface_);
-    RenderIntroFrame([] {
-        DrawIntroScene();
-        UpdateFrameRate();
+    RenderIntroFrame([this] {
+        DrawIntroScene(scene_, meter_.FrameRate);
+        UpdateFrameRate(meter_);
     });
     context_.swapBuffers(&surface_);
     context_.doneCurrent();
@@ -76,7 +80,7 @@ bool IntroGLTest::RenderFrame()
 QImage IntroGLTest::ReadFrame()
 {
     context_.makeCurrent(&surface_);
-    RenderIntroFrame([] { DrawIntroScene(); });
+    RenderIntroFrame([this] { DrawIntroScene(scene_, meter_.FrameRate); });
     QImage frame(kWidth, kHeight, QImage::Format_RGBA8888);
     context_.functions()->glReadPixels(0, 0, kWidth, kHeight, GL_RGBA, GL_UNSIGNED_BYTE, frame.bits());
     context_.doneCurrent();
@@ -85,14 +89,14 @@ QImage IntroGLTest::ReadFrame()
 
 void IntroGLTest::drawsTheSpinningBox()
 {
-    StartRenderThread(this, [this] { return RenderFrame(); });
+    thread_ = StartRenderThread(this, [this] { return RenderFrame(); });
     QVERIFY(QTest::qWaitFor([this] { return frames_ >= 30; }, 10000));
-    StopRenderThread();
-    QVERIFY(FrameRate >= 1);
-    QVERIFY(SpinAngle > 0.0L);
+    StopRenderThread(thread_);
+    QVERIFY(meter_.FrameRate >= 1);
+    QVERIFY(scene_.spinAngle > 0.0L);
 
     // The picture's yellow letters face the viewer near the middle at first.
-    ResetIntroScene();
+    scene_ = IntroScene{};
     const QImage frame = ReadFrame();
     int yellow = 0;
     for (int y = kHeight / 4; y < 3 * kHeight / 4; ++y) {
@@ -106,7 +110,7 @@ void IntroGLTest::drawsTheSpinningBox()
 
 void IntroGLTest::cleanupTestCase()
 {
-    StopRenderThread();
+    StopRenderThread(thread_);
     UnloadGLLibraries();
 }
 

@@ -2,7 +2,6 @@
 
 #include "fake_gl.h"
 #include "frame_rate.h"
-#include "intro_state_guard.h"
 
 #include <gtest/gtest.h>
 
@@ -19,9 +18,11 @@ using Calls = std::vector<std::string>;
 
 class IntroSceneTest : public ::testing::Test {
 protected:
-    void SetUp() override { ResetIntroScene(); }
+    // One frame as the player draws it, with the meter's count.
+    void Draw() { DrawIntroScene(scene_, meter_.FrameRate); }
 
-    test::IntroStateGuard guard_;
+    IntroScene scene_;
+    FrameRateMeter meter_;
 };
 
 void Append(Calls& calls, const Calls& more) { calls.insert(calls.end(), more.begin(), more.end()); }
@@ -59,41 +60,37 @@ Calls ExpectedFrame(float spinAngle, float pulseScale, float outerAlpha)
     return calls;
 }
 
-TEST_F(IntroSceneTest, ResetStartsTheSceneAndEmptiesTheRing)
+TEST_F(IntroSceneTest, NewSceneAndMeterStartFromTheBeginning)
 {
-    SpinAngle = 123.0L;
-    PulseScale = 1.75L;
-    PushTick(tickRing, 42);
-    ResetIntroScene();
-    EXPECT_EQ(SpinAngle, 0.0L);
-    EXPECT_EQ(PulseScale, 1.0L);
-    EXPECT_EQ(tickRing.head, 1);
-    EXPECT_EQ(tickRing.tail, 0);
-    EXPECT_EQ(tickRing.slots[0], 0u);
+    EXPECT_EQ(scene_.spinAngle, 0.0L);
+    EXPECT_EQ(scene_.pulseScale, 1.0L);
+    EXPECT_EQ(meter_.tickRing.head, 1);
+    EXPECT_EQ(meter_.tickRing.tail, 0);
+    EXPECT_EQ(meter_.tickRing.stamps[0], 0u);
 }
 
 TEST_F(IntroSceneTest, FrameCallsInOrder)
 {
-    SpinAngle = 400.0L;  // past a full turn: passed on unreduced
-    PulseScale = 1.5L;
+    scene_.spinAngle = 400.0L;  // past a full turn: passed on unreduced
+    scene_.pulseScale = 1.5L;
     FakeGL fake;
-    DrawIntroScene();
+    Draw();
     EXPECT_EQ(FakeGL::Calls(), ExpectedFrame(400.0f, 1.5f, 0.25f));
 }
 
 TEST_F(IntroSceneTest, FirstFrameAfterAResetStartsOnTheInnerWalls)
 {
     FakeGL fake;
-    DrawIntroScene();
+    Draw();
     EXPECT_EQ(FakeGL::Calls(), ExpectedFrame(0.0f, 1.0f, 0.5f));
 }
 
 TEST_F(IntroSceneTest, ArgumentsAreRoundedToSinglePrecision)
 {
-    SpinAngle = 10.0L / 3.0L;
-    PulseScale = 1.0L + 0.1L / 3.0L;
+    scene_.spinAngle = 10.0L / 3.0L;
+    scene_.pulseScale = 1.0L + 0.1L / 3.0L;
     FakeGL fake;
-    DrawIntroScene();
+    Draw();
     const Calls& calls = FakeGL::Calls();
     ASSERT_EQ(calls.size(), 100u);
     EXPECT_EQ(calls[6], CallText("glRotatef", static_cast<float>(10.0L / 3.0L), 0.0f, 1.0f, 0.0f));
@@ -105,22 +102,22 @@ TEST_F(IntroSceneTest, ArgumentsAreRoundedToSinglePrecision)
 
 TEST_F(IntroSceneTest, FirstFrameUsesTheLoadFrameRateOf85)
 {
-    ASSERT_EQ(FrameRate, 85) << "an earlier test left FrameRate changed";
+    ASSERT_EQ(meter_.FrameRate, 85) << "a new meter counts from 85";
     FakeGL fake;
-    DrawIntroScene();
-    EXPECT_EQ(SpinAngle, 10.0L / 85.0L);
-    EXPECT_EQ(PulseScale, 1.0L + 0.1L / 85.0L);
+    Draw();
+    EXPECT_EQ(scene_.spinAngle, 10.0L / 85.0L);
+    EXPECT_EQ(scene_.pulseScale, 1.0L + 0.1L / 85.0L);
 }
 
 TEST_F(IntroSceneTest, StepIsDividedByTheFrameRate)
 {
-    FrameRate = 250;
-    SpinAngle = 719.5L;
-    PulseScale = 1.25L;
+    meter_.FrameRate = 250;
+    scene_.spinAngle = 719.5L;
+    scene_.pulseScale = 1.25L;
     FakeGL fake;
-    DrawIntroScene();
-    EXPECT_EQ(SpinAngle, 719.5L + 10.0L / 250.0L);  // keeps growing past 720
-    EXPECT_EQ(PulseScale, 1.25L + 0.1L / 250.0L);
+    Draw();
+    EXPECT_EQ(scene_.spinAngle, 719.5L + 10.0L / 250.0L);  // keeps growing past 720
+    EXPECT_EQ(scene_.pulseScale, 1.25L + 0.1L / 250.0L);
 }
 
 // The start value whose step lands exactly on 2.0 at 85 frames.
@@ -141,39 +138,39 @@ TEST_F(IntroSceneTest, PulseRestartsAtExactlyTwo)
 {
     const long double start = StartReachingTwoExactly();
     ASSERT_EQ(start + 0.1L / 85.0L, 2.0L);
-    PulseScale = start;
+    scene_.pulseScale = start;
     FakeGL fake;
-    DrawIntroScene();
-    EXPECT_EQ(PulseScale, 1.0L);
+    Draw();
+    EXPECT_EQ(scene_.pulseScale, 1.0L);
 }
 
 TEST_F(IntroSceneTest, PulseRestartsAtOneWhateverTheOvershoot)
 {
-    FrameRate = 1;
-    PulseScale = 1.95L;
+    meter_.FrameRate = 1;
+    scene_.pulseScale = 1.95L;
     FakeGL fake;
-    DrawIntroScene();
-    EXPECT_EQ(PulseScale, 1.0L);
+    Draw();
+    EXPECT_EQ(scene_.pulseScale, 1.0L);
 }
 
 TEST_F(IntroSceneTest, PulseJustBelowTwoGoesOn)
 {
     const long double start = std::nextafter(StartReachingTwoExactly(), 0.0L);
-    PulseScale = start;
+    scene_.pulseScale = start;
     FakeGL fake;
-    DrawIntroScene();
-    EXPECT_LT(PulseScale, 2.0L);
-    EXPECT_EQ(PulseScale, start + 0.1L / 85.0L);
+    Draw();
+    EXPECT_LT(scene_.pulseScale, 2.0L);
+    EXPECT_EQ(scene_.pulseScale, start + 0.1L / 85.0L);
 }
 
 TEST_F(IntroSceneTest, FrameAfterARestartCoincidesWithTheInnerWalls)
 {
-    FrameRate = 1;
-    PulseScale = 1.95L;
+    meter_.FrameRate = 1;
+    scene_.pulseScale = 1.95L;
     FakeGL fake;
-    DrawIntroScene();
+    Draw();
     FakeGL::Calls().clear();
-    DrawIntroScene();
+    Draw();
     const Calls& calls = FakeGL::Calls();
     ASSERT_EQ(calls.size(), 100u);
     EXPECT_EQ(calls[53], CallText("glColor4f", 0.9f, 0.9f, 0.9f, 0.5f));
@@ -182,14 +179,14 @@ TEST_F(IntroSceneTest, FrameAfterARestartCoincidesWithTheInnerWalls)
 
 TEST_F(IntroSceneTest, ZeroFrameRateDrawsButHoldsTheAnimation)
 {
-    FrameRate = 0;
-    SpinAngle = 30.0L;
-    PulseScale = 1.5L;
+    meter_.FrameRate = 0;
+    scene_.spinAngle = 30.0L;
+    scene_.pulseScale = 1.5L;
     FakeGL fake;
-    DrawIntroScene();
+    Draw();
     EXPECT_EQ(FakeGL::Calls().size(), 100u);
-    EXPECT_EQ(SpinAngle, 30.0L);
-    EXPECT_EQ(PulseScale, 1.5L);
+    EXPECT_EQ(scene_.spinAngle, 30.0L);
+    EXPECT_EQ(scene_.pulseScale, 1.5L);
 }
 
 TEST_F(IntroSceneTest, MissingEntryPointsAreSkipped)
@@ -198,21 +195,21 @@ TEST_F(IntroSceneTest, MissingEntryPointsAreSkipped)
     onlyBeginEnd.glBegin = FakeGL::RecordingTable().glBegin;
     onlyBeginEnd.glEnd = FakeGL::RecordingTable().glEnd;
     FakeGL fake(onlyBeginEnd);
-    DrawIntroScene();
+    Draw();
     Calls expected;
     for (int wall = 0; wall < 8; ++wall) {
         Append(expected, {CallText("glBegin", 0x0007u), CallText("glEnd")});
     }
     EXPECT_EQ(FakeGL::Calls(), expected);
-    EXPECT_EQ(SpinAngle, 10.0L / 85.0L);
+    EXPECT_EQ(scene_.spinAngle, 10.0L / 85.0L);
 }
 
 TEST_F(IntroSceneTest, EmptyTableDrawsNothingAndStillAnimates)
 {
     FakeGL fake(GLEntryPoints{});
-    DrawIntroScene();
+    Draw();
     EXPECT_TRUE(FakeGL::Calls().empty());
-    EXPECT_EQ(PulseScale, 1.0L + 0.1L / 85.0L);
+    EXPECT_EQ(scene_.pulseScale, 1.0L + 0.1L / 85.0L);
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include "case_name.h"
 #include "fake_gl.h"
 #include "intro_picture.h"
-#include "intro_state_guard.h"
 
 #include <gtest/gtest.h>
 
@@ -126,10 +125,9 @@ TEST(IntroTexture, SmallerQImageReadsBlackOutside)
 
 TEST(IntroTexture, UploadCallsInOrder)
 {
-    test::IntroStateGuard guard;
     const IntroImage image = ConvertIntroPicture(CoordinateColour);
     FakeGL fake;
-    UploadIntroTexture(image);
+    const GLuint texture = UploadIntroTexture(image);
     const std::vector<std::string> expected = {
         CallText("glGenTextures", 1),
         CallText("glBindTexture", 0x0DE1u, FakeGL::kTextureName),
@@ -138,18 +136,16 @@ TEST(IntroTexture, UploadCallsInOrder)
         CallText("glTexImage2D", 0x0DE1u, 0, 3, 256, 256, 0, 0x1907u, 0x1401u),
     };
     EXPECT_EQ(FakeGL::Calls(), expected);
-    EXPECT_EQ(IntroTexture, FakeGL::kTextureName);
+    EXPECT_EQ(texture, FakeGL::kTextureName);
     EXPECT_EQ(FakeGL::TexImagePixels(), image.pixels);
 }
 
 TEST(IntroTexture, UploadWithoutEntryPointsDoesNothing)
 {
-    test::IntroStateGuard guard;
-    IntroTexture = 0;
     FakeGL fake(GLEntryPoints{});
-    UploadIntroTexture(ConvertIntroPicture(CoordinateColour));
+    const GLuint texture = UploadIntroTexture(ConvertIntroPicture(CoordinateColour));
     EXPECT_TRUE(FakeGL::Calls().empty());
-    EXPECT_EQ(IntroTexture, 0u);
+    EXPECT_EQ(texture, 0u);
 }
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <QTest>
 #include <QThread>
 
+#include <memory>
+
 namespace zef {
 namespace {
 
@@ -24,6 +26,7 @@ private:
     void StartCounting(bool drawn);
 
     QObject receiver_;
+    std::unique_ptr<TMyThread> thread_;
     int frames_ = 0;
     bool onUserInterfaceThread_ = true;
 };
@@ -31,7 +34,7 @@ private:
 void RenderThreadTest::StartCounting(bool drawn)
 {
     frames_ = 0;
-    StartRenderThread(&receiver_, [this, drawn] {
+    thread_ = StartRenderThread(&receiver_, [this, drawn] {
         ++frames_;
         onUserInterfaceThread_ = onUserInterfaceThread_ && QThread::currentThread() == receiver_.thread();
         return drawn;
@@ -42,15 +45,15 @@ void RenderThreadTest::framesRunOnTheUserInterfaceThread()
 {
     StartCounting(true);
     QVERIFY(QTest::qWaitFor([this] { return frames_ >= 10; }, 5000));
-    StopRenderThread();
+    StopRenderThread(thread_);
     QVERIFY(onUserInterfaceThread_);
 }
 
 void RenderThreadTest::runsAtIdlePriority()
 {
     StartCounting(true);
-    QCOMPARE(RenderThread->priority(), QThread::IdlePriority);
-    StopRenderThread();
+    QCOMPARE(thread_->priority(), QThread::IdlePriority);
+    StopRenderThread(thread_);
 }
 
 void RenderThreadTest::startsAndStops100TimesWithFramesServed()
@@ -58,8 +61,8 @@ void RenderThreadTest::startsAndStops100TimesWithFramesServed()
     for (int round = 0; round < 100; ++round) {
         StartCounting(true);
         QVERIFY2(QTest::qWaitFor([this] { return frames_ >= 2; }, 5000), qPrintable(QString::number(round)));
-        StopRenderThread();
-        QVERIFY(!RenderThread);
+        StopRenderThread(thread_);
+        QVERIFY(!thread_);
         const int framesAtStop = frames_;
         QCoreApplication::processEvents();
         QCOMPARE(frames_, framesAtStop);
@@ -68,9 +71,9 @@ void RenderThreadTest::startsAndStops100TimesWithFramesServed()
 
 void RenderThreadTest::stopWithoutAThreadDoesNothing()
 {
-    QVERIFY(!RenderThread);
-    StopRenderThread();
-    QVERIFY(!RenderThread);
+    QVERIFY(!thread_);
+    StopRenderThread(thread_);
+    QVERIFY(!thread_);
 }
 
 // A hidden surface draws nothing; the thread then pauses instead of spinning.
@@ -80,7 +83,7 @@ void RenderThreadTest::waitsBetweenRequestsWhileNothingIsDrawn()
     QElapsedTimer clock;
     clock.start();
     QTest::qWait(300);
-    StopRenderThread();
+    StopRenderThread(thread_);
     const qint64 elapsed = clock.elapsed();
     QVERIFY(frames_ >= 1);
     QVERIFY2(frames_ <= elapsed / 50 + 2, qPrintable(QStringLiteral("%1 requests in %2 ms").arg(frames_).arg(elapsed)));

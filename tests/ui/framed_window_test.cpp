@@ -73,23 +73,23 @@ void FramedWindowTest::introAspectFromTheFirstFrame()
 {
     WriteAll(settings_->filePath(QStringLiteral("zeF.ini")), "[FormOptions]\r\nintro=1\r\n");
     TForm1 window(settings_->path());
-    if (!window.GLContext) {
+    if (!window.introPlayer().GLContext()) {
         QSKIP("the intro cannot run here (no OpenGL display)");
     }
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // The first frames fade the window in; the projection is looked at
     // while the fade is still under way.
-    QVERIFY(QTest::qWaitFor([] { return zef::FadeAlpha > 0; }, 5000));
-    QVERIFY(zef::FadeAlpha < zef::kOpaque);
+    QVERIFY(QTest::qWaitFor([&] { return window.introPlayer().fadeAlpha() > 0; }, 5000));
+    QVERIFY(window.introPlayer().fadeAlpha() < zef::kOpaque);
     const QSize outer = window.frameGeometry().size();
     if (outer == window.size()) {
         QSKIP("no window manager frames the window");
     }
-    QVERIFY(window.GLContext->makeCurrent(window.GLSurface));
+    QVERIFY(window.introPlayer().GLContext()->makeCurrent(window.introPlayer().GLSurface()));
     std::array<GLfloat, 16> projection{};
-    window.GLContext->functions()->glGetFloatv(kProjectionMatrix, projection.data());
-    window.GLContext->doneCurrent();
+    window.introPlayer().GLContext()->functions()->glGetFloatv(kProjectionMatrix, projection.data());
+    window.introPlayer().GLContext()->doneCurrent();
     // A perspective's matrix holds f / aspect and f on its diagonal.
     const double aspect = double(projection[5]) / double(projection[0]);
     const double framed = double(outer.width()) / double(outer.height());

@@ -4,7 +4,7 @@
 // display with OpenGL; where there is none the tests are skipped.
 #include "gl_libraries.h"
 #include "gui_test_main.h"
-#include "intro_scene.h"
+#include "intro_player.h"
 #include "intro_surface.h"
 #include "render_thread.h"
 #include "webU.h"
@@ -75,20 +75,21 @@ void IntroWindowTest::cleanupTestCase() { zef::UnloadGLLibraries(); }
 void IntroWindowTest::startIntro(std::unique_ptr<TForm1>& window, bool waitForFadeIn)
 {
     window = std::make_unique<TForm1>(settings_->path());
-    if (!window->GLContext) {
+    if (!window->introPlayer().GLContext()) {
         window.reset();
         QSKIP("the intro cannot run here (no OpenGL display)");
     }
     // Before the first frame the window is transparent and the calculator hidden.
     QCOMPARE(window->windowOpacity(), 0.0);
     QVERIFY(!window->GroupBox3->isVisibleTo(window.get()));
-    QVERIFY(zef::RenderThread);
+    QVERIFY(window->introPlayer().renderThread());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     if (waitForFadeIn) {
         // Five frames raise the opacity to 1; the scene turns in every frame.
-        const long double spin = zef::SpinAngle;
-        QVERIFY(QTest::qWaitFor([&] { return window->windowOpacity() == 1.0 && zef::SpinAngle > spin; }, 5000));
+        const long double spin = window->introPlayer().scene().spinAngle;
+        QVERIFY(QTest::qWaitFor(
+            [&] { return window->windowOpacity() == 1.0 && window->introPlayer().scene().spinAngle > spin; }, 5000));
     }
 }
 
@@ -118,33 +119,34 @@ void IntroWindowTest::endsOnKeyOrClick()
     switch (input) {
     case Input::KeyOnSurface:
         // One press without modifiers: the surface goes with the first key event.
-        QTest::keyPress(window->GLSurface, Qt::Key_A);
+        QTest::keyPress(window->introPlayer().GLSurface(), Qt::Key_A);
         break;
     case Input::KeyOnWindow: QTest::keyClick(window.get(), Qt::Key_Escape); break;
     case Input::ClickOnSurface:
-        QTest::mouseClick(window->GLSurface, Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
+        QTest::mouseClick(window->introPlayer().GLSurface(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
         break;
     }
     QVERIFY(window->GroupBox3->isVisible());
     QCOMPARE(window->windowOpacity(), 1.0);
-    QVERIFY(!window->GLContext);
-    QVERIFY(!zef::RenderThread);
-    QVERIFY(!window->GLSurface);
+    QVERIFY(!window->introPlayer().GLContext());
+    QVERIFY(!window->introPlayer().renderThread());
+    QVERIFY(!window->introPlayer().GLSurface());
     // The scene stops with the intro.
-    const long double spin = zef::SpinAngle;
+    const long double spin = window->introPlayer().scene().spinAngle;
     QTest::qWait(100);
-    QCOMPARE(zef::SpinAngle, spin);
+    QCOMPARE(window->introPlayer().scene().spinAngle, spin);
 }
 
 void IntroWindowTest::closeDuringIntroTearsDown()
 {
     START_INTRO(window, true);
+    const QPointer<const QThread> thread = window->introPlayer().renderThread();
     QVERIFY(window->close());
     QElapsedTimer clock;
     clock.start();
     window.reset();
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
-    QVERIFY(!zef::RenderThread);
+    QVERIFY(thread.isNull());
     QFile ini(settings_->filePath(QStringLiteral("zeF.ini")));
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QVERIFY(ini.readAll().contains("spusteni=1"));
@@ -155,10 +157,10 @@ void IntroWindowTest::resizeReappliesProjection()
     START_INTRO(window, true);
     window->resize(400, 300);
     QTRY_COMPARE(window->size(), QSize(400, 300));
-    QVERIFY(window->GLContext->makeCurrent(window->GLSurface));
+    QVERIFY(window->introPlayer().GLContext()->makeCurrent(window->introPlayer().GLSurface()));
     std::array<GLint, 4> viewport{};
-    window->GLContext->functions()->glGetIntegerv(GL_VIEWPORT, viewport.data());
-    window->GLContext->doneCurrent();
+    window->introPlayer().GLContext()->functions()->glGetIntegerv(GL_VIEWPORT, viewport.data());
+    window->introPlayer().GLContext()->doneCurrent();
     const qreal ratio = window->devicePixelRatio();
     QCOMPARE(viewport, (std::array<GLint, 4>{0, 0, qRound(400 * ratio), qRound(300 * ratio)}));
 }
@@ -171,9 +173,9 @@ void IntroWindowTest::missingLibraryStartsWithoutIntro()
     zef::SetGLLibraryNames(nullptr, nullptr);
     QVERIFY(window->GroupBox3->isVisibleTo(window.get()));
     QCOMPARE(window->windowOpacity(), 1.0);
-    QVERIFY(!window->GLContext);
-    QVERIFY(!window->GLSurface);
-    QVERIFY(!zef::RenderThread);
+    QVERIFY(!window->introPlayer().GLContext());
+    QVERIFY(!window->introPlayer().GLSurface());
+    QVERIFY(!window->introPlayer().renderThread());
 }
 
 ZEF_GUI_TEST_MAIN(IntroWindowTest)
