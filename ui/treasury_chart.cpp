@@ -132,7 +132,7 @@ void TreasuryChart::BuildChart()
     connect(chart_, &QChart::plotAreaChanged, this, &TreasuryChart::PlaceLineLabels);
 
     view_ = new QChartView(chart_, this);
-    view_->setRenderHint(QPainter::Antialiasing);
+    // No antialiasing: with thousands of points it would cost more than the refresh it shows.
 }
 
 void TreasuryChart::showRecording(const TurnRecording& recording)
