@@ -105,10 +105,11 @@ void TreasuryChart::BuildChart()
 
     zero_ = new QLineSeries;
     zero_->setPen(QPen(Qt::black, 1));
-    // Shaded first, so that the curves are drawn over the shading.
-    goldBelowZero_ = new QAreaSeries(new QLineSeries, zero_);
+    // Shaded first, so that the curves are drawn over the shading. An area
+    // does not own its edges: the upper ones belong to this window.
+    goldBelowZero_ = new QAreaSeries(new QLineSeries(this), zero_);
     goldBelowZero_->setName(QStringLiteral("pod nulou"));
-    manaBelowZero_ = new QAreaSeries(new QLineSeries, zero_);
+    manaBelowZero_ = new QAreaSeries(new QLineSeries(this), zero_);
     gold_ = new QLineSeries;
     gold_->setName(QStringLiteral("zlato (zl)"));
     gold_->setPen(QPen(kGoldColour, 2));
