@@ -2,6 +2,7 @@
 // one simulated turn.
 #include "plan_folder.h"
 #include "run_plan.h"
+#include "turn_recorder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -39,21 +40,74 @@ void BM_FullRun(benchmark::State& state)
 }
 BENCHMARK(BM_FullRun)->Unit(benchmark::kMicrosecond);
 
+// Ten million turns of one unit type: the cost of the turn loop itself.
+constexpr int kLoopTurns = 10'000'000;
+
+void WriteLongPlan(const PlanFolder& folder, int turns)
+{
+    folder.writeCatalogue("Pes 1 1 0 1 1 0 25 1 000\r\n");
+    folder.writePlan("@zld 100000000\r\n1 " + std::to_string(std::int64_t{turns} * 10) + "\r\n");
+}
+
+void SetTimePerTurn(benchmark::State& state, int turns)
+{
+    state.counters["time_per_turn"] =
+        benchmark::Counter(turns, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
 void BM_SimulatedTurn(benchmark::State& state)
 {
     PlanFolder folder;
-    constexpr int kTurns = 10'000'000;
-    folder.writeCatalogue("Pes 1 1 0 1 1 0 25 1 000\r\n");
-    folder.writePlan("@zld 100000000\r\n1 " + std::to_string(kTurns * 10) + "\r\n");
+    WriteLongPlan(folder, kLoopTurns);
     zef::PlanningState planning;
     for (auto _ : state) {
         planning.reportText.clear();
         zef::RunPlan(planning);
     }
-    state.counters["time_per_turn"] =
-        benchmark::Counter(kTurns, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    SetTimePerTurn(state, kLoopTurns);
 }
 BENCHMARK(BM_SimulatedTurn)->Unit(benchmark::kMillisecond);
+
+// The turn loop with an observer that only counts: the price of being watched.
+void BM_SimulatedTurnObserved(benchmark::State& state)
+{
+    class Counter : public zef::TurnObserver {
+    public:
+        void observe(const zef::TurnRecord& record) override { last = record.turn; }
+        std::int32_t last = 0;
+    };
+    PlanFolder folder;
+    WriteLongPlan(folder, kLoopTurns);
+    zef::PlanningState planning;
+    Counter counter;
+    for (auto _ : state) {
+        planning.reportText.clear();
+        zef::RunPlan(planning, {}, &counter);
+        benchmark::DoNotOptimize(counter.last);
+    }
+    SetTimePerTurn(state, kLoopTurns);
+}
+BENCHMARK(BM_SimulatedTurnObserved)->Unit(benchmark::kMillisecond);
+
+// The turn loop with the chart's recorder; its memory after Arg turns.
+void BM_SimulatedTurnRecorded(benchmark::State& state)
+{
+    const auto turns = static_cast<int>(state.range(0));
+    PlanFolder folder;
+    WriteLongPlan(folder, turns);
+    zef::PlanningState planning;
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        zef::TurnRecorder recorder;
+        planning.reportText.clear();
+        zef::RunPlan(planning, {}, &recorder);
+        bytes = recorder.memoryBytes();
+        benchmark::DoNotOptimize(bytes);
+    }
+    SetTimePerTurn(state, turns);
+    state.counters["recorder_bytes"] = double(bytes);
+}
+BENCHMARK(BM_SimulatedTurnRecorded)->Arg(kLoopTurns)->Arg(100'000'000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -3,6 +3,8 @@
 #include "report_format.h"
 #include "rounding.h"
 
+#include <string_view>
+
 namespace zef {
 
 namespace {
@@ -24,7 +26,17 @@ TurnStep TurnStepOf(const UnitValues& unit)
             Extended{unit[upkeepMana]} * units, units * unit[strength] * kDamagePerStrength};
 }
 
-void SimulateTurns(Treasury& t, std::int32_t& turn, const TurnStep& step, std::int32_t count)
+// The plan line a watched turn belongs to, and who watches it.
+struct WatchedLine {
+    TurnObserver& observer;
+    std::int32_t fileLine;
+    std::string_view unit;
+};
+
+// Watched is a template argument so that an unwatched run's loop carries no
+// test for an observer at all.
+template <bool Watched>
+void SimulateTurns(Treasury& t, std::int32_t& turn, const TurnStep& step, std::int32_t count, const WatchedLine* watch)
 {
     for (std::int32_t i = 0; i < count; ++i) {
         double conversions;
@@ -47,17 +59,28 @@ void SimulateTurns(Treasury& t, std::int32_t& turn, const TurnStep& step, std::i
         }
         t.manaUpkeep = static_cast<double>(Extended{t.manaUpkeep} + step.manaUpkeep);
         t.damage = static_cast<double>(Extended{t.damage} + step.damage);
+        if constexpr (Watched) {
+            const auto turnNo =
+                static_cast<std::int32_t>(static_cast<std::uint32_t>(turn) + static_cast<std::uint32_t>(i) + 1u);
+            watch->observer.observe({turnNo, watch->fileLine, watch->unit, t.gold, t.mana, t.goldUpkeep, t.manaUpkeep,
+                                     t.goldIncome, t.manaIncome, t.damage});
+        }
     }
     turn = static_cast<std::int32_t>(static_cast<std::uint32_t>(turn) + static_cast<std::uint32_t>(count));
 }
 
 // Simulates in slices so that a progress hook hears from a long line.
-void SimulateLine(PlanningState& state, const UnitValues& unit, std::int32_t turns, TurnProgress& progress)
+void SimulateLine(PlanningState& state, const UnitValues& unit, std::int32_t turns, TurnProgress& progress,
+                  const WatchedLine* watch)
 {
     const TurnStep step = TurnStepOf(unit);
     for (std::int32_t left = turns; left > 0;) {
         const std::int32_t count = progress.slice(left);
-        SimulateTurns(state.treasury, state.turn, step, count);
+        if (watch) {
+            SimulateTurns<true>(state.treasury, state.turn, step, count, watch);
+        } else {
+            SimulateTurns<false>(state.treasury, state.turn, step, count, nullptr);
+        }
         left -= count;
         progress.count(static_cast<std::uint32_t>(count));
     }
@@ -82,7 +105,8 @@ LineQuantities LineQuantitiesFor(const UnitValues& unit, double amount)
     return {rounded, LowWord(rounded), static_cast<double>(RoundHalfEven(Extended(rounded) * unit[batch]))};
 }
 
-void RecruitLine(PlanningState& state, std::int64_t row, double amount, TurnProgress& progress)
+void RecruitLine(PlanningState& state, std::int64_t row, double amount, TurnProgress& progress,
+                 const LineObserver& observer)
 {
     Treasury& t = state.treasury;
     const UnitValues& unit = CatalogueValuesOf(state, row);
@@ -92,7 +116,12 @@ void RecruitLine(PlanningState& state, std::int64_t row, double amount, TurnProg
     const double lineDamage = static_cast<double>(Extended{unit[strength]} * line.units * kDamagePerStrength);
     t.unitsTotal = static_cast<double>(Extended{t.unitsTotal} + line.units);
     if (line.turns > 0) {
-        SimulateLine(state, unit, line.turns, progress);
+        if (observer.observer) {
+            const WatchedLine watch{*observer.observer, observer.fileLine, CatalogueNameOf(state, row)};
+            SimulateLine(state, unit, line.turns, progress, &watch);
+        } else {
+            SimulateLine(state, unit, line.turns, progress, nullptr);
+        }
     }
     if (TreasuryNegative(t)) {
         state.reportText += "NENI zl/mn! ";

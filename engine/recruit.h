@@ -2,6 +2,7 @@
 
 #include "plan_progress.h"
 #include "planning_state.h"
+#include "turn_observer.h"
 
 #include <cstdint>
 
@@ -25,9 +26,16 @@ struct LineQuantities {
 };
 LineQuantities LineQuantitiesFor(const UnitValues& unit, double amount);
 
+// Who hears of a line's simulated turns, and under which line of rekrut.txt.
+struct LineObserver {
+    TurnObserver* observer = nullptr;
+    std::int32_t fileLine = 0;
+};
+
 // Recruits one plan line on the state's treasury, turn by turn, advancing its
-// turn counter and telling `progress`, and appends the line's entry to its
-// report.
-void RecruitLine(PlanningState& state, std::int64_t row, double amount, TurnProgress& progress);
+// turn counter and telling `progress` and `observer`, and appends the line's
+// entry to its report.
+void RecruitLine(PlanningState& state, std::int64_t row, double amount, TurnProgress& progress,
+                 const LineObserver& observer = {});
 
 }  // namespace zef

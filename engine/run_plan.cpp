@@ -11,7 +11,7 @@
 
 namespace zef {
 
-PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress)
+PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress, TurnObserver* observer)
 {
     state.treasury = StartTreasury();
     state.sortPlan = true;
@@ -26,8 +26,10 @@ PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress)
     const std::size_t reportSize = state.reportText.size();
     try {
         for (int p = 0; p < state.planCount; ++p) {
-            const PlanLine& line = state.plan[state.planOrder[p] - 1];
-            RecruitLine(state, RoundHalfEven(line.unitNo), line.amount, turns);
+            const int n = state.planOrder[p] - 1;
+            const PlanLine& line = state.plan[n];
+            RecruitLine(state, RoundHalfEven(line.unitNo), line.amount, turns,
+                        {observer, state.planSources[n].fileLine});
         }
         AppendSummary(state);
     } catch (const PlanCancelled&) {

@@ -4,6 +4,7 @@
 
 #include "plan_progress.h"
 #include "planning_state.h"
+#include "turn_observer.h"
 
 namespace zef {
 
@@ -11,9 +12,9 @@ enum class PlanOutcome { Completed, Cancelled };
 
 // Resets the state's treasury, reads arm.txt and rekrut.txt into it, orders
 // and recruits the plan and appends the report, telling `progress` how far the
-// simulation is. Throws DataFileError on an input/output error and
+// simulation is and `observer`, when given, every simulated turn. Throws DataFileError on an input/output error and
 // PlanTooLong for a plan the turn counter cannot count; a run that throws or
 // is cancelled leaves reportText exactly as it was before the run.
-PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress = {});
+PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress = {}, TurnObserver* observer = nullptr);
 
 }  // namespace zef

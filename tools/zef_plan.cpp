@@ -3,6 +3,7 @@
 #include "plan_directives.h"
 #include "run_plan.h"
 #include "turn_budget.h"
+#include "turn_csv.h"
 #include "windows1250_to_utf8.h"
 
 #include <unistd.h>
@@ -17,7 +18,7 @@ namespace {
 
 std::string Usage()
 {
-    std::string usage = "Usage: zef-plan [-C DIR] [--utf8]\n"
+    std::string usage = "Usage: zef-plan [-C DIR] [--utf8] [--csv FILE [--no-report]]\n"
                         "\n"
                         "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
                         "its report to standard output, as Windows-1250 text with CR LF line ends.\n"
@@ -40,6 +41,11 @@ std::string Usage()
     return usage + "\n"
                    "  -C DIR      run in DIR instead of the current directory\n"
                    "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
+                   "  --csv FILE  also write every simulated turn to FILE as CSV (UTF-8, CR LF,\n"
+                   "              a header row): turn, line (in rekrut.txt), unit, gold, mana,\n"
+                   "              gold_upkeep, mana_upkeep, gold_income, mana_income, damage;\n"
+                   "              FILE is taken before -C; \"-\" is standard output\n"
+                   "  --no-report write no report (needed with --csv -)\n"
                    "  --help      show this text\n";
 }
 
@@ -48,6 +54,27 @@ int Fail(const std::string& message)
     std::fprintf(stderr, "zef-plan: %s\n", message.c_str());
     return 1;
 }
+
+std::string ErrnoText(const std::string& name) { return name + ": " + std::strerror(errno); }
+
+// Where --csv writes: standard output or a file of its own, closed at the end.
+struct CsvTarget {
+    std::FILE* file = nullptr;
+    std::string name;
+    ~CsvTarget()
+    {
+        if (file && file != stdout) {
+            std::fclose(file);
+        }
+    }
+    // Closes a file of its own; false when what it held did not reach the disk.
+    bool close()
+    {
+        std::FILE* closing = file;
+        file = nullptr;
+        return closing == stdout || std::fclose(closing) == 0;
+    }
+};
 
 bool WriteAll(std::string_view bytes)
 {
@@ -59,18 +86,38 @@ bool WriteAll(std::string_view bytes)
 int main(int argc, char** argv)
 {
     bool utf8 = false;
+    bool report = true;
     const char* folder = nullptr;
+    const char* csv = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
             return WriteAll(Usage()) ? 0 : Fail(std::string("standard output: ") + std::strerror(errno));
         } else if (arg == "--utf8") {
             utf8 = true;
+        } else if (arg == "--no-report") {
+            report = false;
         } else if (arg == "-C" && i + 1 < argc) {
             folder = argv[++i];
+        } else if (arg == "--csv" && i + 1 < argc) {
+            csv = argv[++i];
         } else {
             std::fputs(Usage().c_str(), stderr);
             return 2;
+        }
+    }
+    if (csv && report && std::string_view(csv) == "-") {
+        std::fputs("zef-plan: --csv - writes to standard output, where the report goes: add --no-report\n", stderr);
+        return 2;
+    }
+    // The CSV file is named from where zef-plan was started, not from -C's folder.
+    CsvTarget csvTarget;
+    if (csv) {
+        const bool toStdout = std::string_view(csv) == "-";
+        csvTarget.name = toStdout ? "standard output" : csv;
+        csvTarget.file = toStdout ? stdout : std::fopen(csv, "wb");
+        if (!csvTarget.file) {
+            return Fail(ErrnoText(csv));
         }
     }
     if (folder && chdir(folder) != 0) {
@@ -78,10 +125,23 @@ int main(int argc, char** argv)
     }
     try {
         zef::PlanningState state;
-        zef::RunPlan(state);
+        if (csvTarget.file) {
+            zef::TurnCsvWriter writer(csvTarget.file, csvTarget.name);
+            writer.writeHeader();
+            zef::RunPlan(state, {}, &writer);
+            writer.finish();
+            if (!csvTarget.close()) {
+                return Fail(ErrnoText(csvTarget.name));
+            }
+        } else {
+            zef::RunPlan(state);
+        }
+        if (!report) {
+            return 0;
+        }
         const std::string output = utf8 ? zef::Windows1250ToUtf8(state.reportText) : state.reportText;
         if (!WriteAll(output)) {
-            return Fail(std::string("standard output: ") + std::strerror(errno));
+            return Fail(ErrnoText("standard output"));
         }
     } catch (const zef::PlanTooLong& error) {
         // The plan line is the player's Windows-1250 text; the terminal reads UTF-8.

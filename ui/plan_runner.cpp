@@ -51,19 +51,22 @@ PlanRunOutcome PlanRunner::run(PlanningState& state)
         return !dialog->wasCanceled();
     };
 
+    TurnRecorder recorder;
     try {
-        if (RunPlan(state, progress) == PlanOutcome::Cancelled) {
-            return {PlanRunResult::Cancelled, {}};
+        if (RunPlan(state, progress, &recorder) == PlanOutcome::Cancelled) {
+            return {PlanRunResult::Cancelled, {}, {}};
         }
     } catch (const DataFileError& error) {
-        return {PlanRunResult::Failed, UnreadableDataFileMessage(QString::fromLocal8Bit(error.fileName()),
-                                                                 QString::fromLocal8Bit(error.reason()))};
+        return {
+            PlanRunResult::Failed,
+            UnreadableDataFileMessage(QString::fromLocal8Bit(error.fileName()), QString::fromLocal8Bit(error.reason())),
+            {}};
     } catch (const PlanTooLong& refusal) {
-        return {PlanRunResult::Failed, PlanTooLongMessage(refusal)};
+        return {PlanRunResult::Failed, PlanTooLongMessage(refusal), {}};
     } catch (const std::exception& error) {
-        return {PlanRunResult::Failed, QString::fromLocal8Bit(error.what())};
+        return {PlanRunResult::Failed, QString::fromLocal8Bit(error.what()), {}};
     }
-    return {PlanRunResult::Completed, {}};
+    return {PlanRunResult::Completed, {}, recorder.recording()};
 }
 
 }  // namespace zef

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "planning_state.h"
+#include "turn_recorder.h"
 
 #include <QString>
 
@@ -18,14 +19,16 @@ enum class PlanRunResult { Completed, Cancelled, Failed };
 struct PlanRunOutcome {
     PlanRunResult result = PlanRunResult::Completed;
     QString error;  // for Failed: the file and the reason
+    // For Completed: the run's treasury turn by turn, for the chart.
+    TurnRecording recording;
 };
 
 class PlanRunner {
 public:
     explicit PlanRunner(QWidget* window);
 
-    // Runs the engine once on `state`; its reportText grows only for a
-    // completed run.
+    // Runs the engine once on `state`, recording its turns; its reportText
+    // grows, and a recording is handed back, only for a completed run.
     PlanRunOutcome run(PlanningState& state);
 
     // True while a run is in progress, so that no second run starts meanwhile.

@@ -11,6 +11,7 @@
 #include "report_view.h"
 #include "session_guard.h"
 #include "text_file.h"
+#include "treasury_chart.h"
 #include "window_system.h"
 #include "windows1250_codec.h"
 
@@ -22,6 +23,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTextDocument>
 
 namespace zef {
@@ -64,6 +66,11 @@ TForm1::TForm1(const QString& settingsDirectory, QWidget* parent)
     new LogoutInhibitor(this, kLockedText);
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
+    connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
+    // On the calculator group, so that F6 does nothing while the intro runs.
+    auto* chartKey =
+        new QShortcut(QKeySequence(Qt::Key_F6), GroupBox3, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+    connect(chartKey, &QShortcut::activated, this, &TForm1::Button7Click);
     connect(&hotKey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
     Memo4->installEventFilter(this);
     FormCreate();
@@ -183,6 +190,21 @@ void TForm1::Button3Click()
         return;
     }
     reportView_->show(planningState_.reportText);
+    lastRecording_ = std::move(outcome.recording);
+    if (treasuryChart_ && treasuryChart_->isVisible()) {
+        treasuryChart_->showRecording(lastRecording_);
+    }
+}
+
+void TForm1::Button7Click()
+{
+    if (!treasuryChart_) {
+        treasuryChart_ = new TreasuryChart(this);
+    }
+    treasuryChart_->showRecording(lastRecording_);
+    treasuryChart_->show();
+    treasuryChart_->raise();
+    treasuryChart_->activateWindow();
 }
 
 void TForm1::Button6Click()

@@ -15,6 +15,7 @@
 #include "plan_runner.h"
 #include "planning_state.h"
 #include "settings.h"
+#include "turn_recorder.h"
 
 #include <QWidget>
 
@@ -32,6 +33,7 @@ namespace zef {
 class IniFile;
 class ReportView;
 class SessionGuard;
+class TreasuryChart;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -46,6 +48,7 @@ public:
     QGroupBox* GroupBox3;
     QPushButton* Button6;
     QPushButton* Button3;
+    QPushButton* Button7;  // the treasury chart
     QCheckBox* chbIntro;
     QPlainTextEdit* Memo4;
     QPlainTextEdit* Memo3;
@@ -74,6 +77,9 @@ public:
 
     void Button3Click();
     void Button6Click();
+    // Opens the treasury chart of the last completed refresh (also F6).
+    void Button7Click();
+    TreasuryChart* treasuryChart() const { return treasuryChart_; }
     void WMHotKey(std::uint32_t id);
     // Whether the window may close now; explains the refusal when locked.
     bool FormCloseQuery();
@@ -114,6 +120,9 @@ private:
     PlanRunner planRunner_;
     GlobalHotKey hotKey_;
     ReportView* reportView_ = nullptr;
+    // The last completed refresh's turns, and the chart window once opened.
+    TurnRecording lastRecording_;
+    TreasuryChart* treasuryChart_ = nullptr;
     SessionGuard* sessionGuard_ = nullptr;
     IntroPlayer introPlayer_;
 };

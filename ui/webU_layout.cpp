@@ -86,7 +86,11 @@ void TForm1::BuildLayout()
 
     chbIntro = new QCheckBox(QStringLiteral("Intro při startu"), GroupBox3);
     chbIntro->setGeometry(150, 13, 97, 17);
+    // In the free end of the top row, flush with the report view's right edge.
+    Button7 = new QPushButton(QStringLiteral("Graf"), GroupBox3);
+    Button7->setGeometry(490, 15, 56, 16);
     FitCaption(*Button6, QStyle::SE_PushButtonContents);
+    FitCaption(*Button7, QStyle::SE_PushButtonContents);
     FitCaption(*Button3, QStyle::SE_PushButtonContents);
     FitCaption(*chbIntro, QStyle::SE_CheckBoxContents);
 
@@ -102,6 +106,7 @@ void TForm1::BuildLayout()
     setTabOrder(Memo3, Button3);
     setTabOrder(Button3, Button6);
     setTabOrder(Button6, chbIntro);
+    setTabOrder(chbIntro, Button7);
 }
 
 }  // namespace zef

@@ -2,11 +2,13 @@
 // earlier refreshes, and the time to a shown window next to a bare QWidget.
 // Run it on a display (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 #include "planning_state.h"
+#include "treasury_chart.h"
 #include "webU.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -54,6 +56,26 @@ void BM_Refresh(benchmark::State& state)
     state.counters["reportBytes"] = double(window.planningState().reportText.size());
 }
 BENCHMARK(BM_Refresh)->Arg(0)->Arg(10000)->Iterations(300)->Unit(benchmark::kMicrosecond);
+
+// A refresh of two million turns, with the treasury chart closed (0) or open (1).
+void BM_LongRefresh(benchmark::State& state)
+{
+    BenchFolder folder;
+    zef::TForm1 window(folder.settings());
+    window.show();
+    window.Memo4->setPlainText(QStringLiteral("@zl 1\n1 4000000\n"));
+    if (state.range(0)) {
+        window.Button7Click();
+        benchmark::DoNotOptimize(QTest::qWaitForWindowExposed(window.treasuryChart()));
+    }
+    for (auto _ : state) {
+        window.Button3Click();
+        // The chart repaints what the refresh handed it.
+        QCoreApplication::processEvents();
+    }
+    state.counters["turns"] = window.planningState().turn;
+}
+BENCHMARK(BM_LongRefresh)->Arg(0)->Arg(1)->Iterations(30)->Unit(benchmark::kMillisecond);
 
 void BM_StartWindow(benchmark::State& state)
 {

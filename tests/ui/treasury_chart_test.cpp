@@ -1,0 +1,182 @@
+// The treasury chart window: F6 and the "Graf" button open it on the last
+// refresh's turns, a completed refresh updates it, a cancelled or refused one
+// leaves it, and it exports PNG and SVG.
+#include "treasury_chart.h"
+#include "gl_libraries.h"
+#include "gui_test_main.h"
+#include "modal_answer.h"
+#include "test_files.h"
+#include "webU.h"
+
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using zef::TForm1;
+using zef::TreasuryChart;
+using zef::test::ModalAnswer;
+using zef::test::ReadAll;
+using zef::test::WriteAll;
+
+class TreasuryChartTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void opens_data();
+    void opens();
+    void refreshUpdatesTheChart();
+    void cancelledRunLeavesTheChart();
+    void refusedRunLeavesTheChart();
+    void exportWritesPngAndSvg();
+    void tipShowsTheTurnsFigures();
+
+private:
+    std::unique_ptr<TForm1> startOnExamples();
+
+    std::unique_ptr<QTemporaryDir> work_;
+    std::unique_ptr<QTemporaryDir> settings_;
+    QString previousDirectory_;
+};
+
+// No GL library: the window opens on the calculator at once.
+void TreasuryChartTest::initTestCase() { zef::SetGLLibraryNames("libzef-no-gl.so.1", "libzef-no-glu.so.1"); }
+
+void TreasuryChartTest::init()
+{
+    work_ = std::make_unique<QTemporaryDir>();
+    settings_ = std::make_unique<QTemporaryDir>();
+    QVERIFY(work_->isValid() && settings_->isValid());
+    previousDirectory_ = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(work_->path()));
+}
+
+void TreasuryChartTest::cleanup()
+{
+    QDir::setCurrent(previousDirectory_);
+    work_.reset();
+    settings_.reset();
+}
+
+std::unique_ptr<TForm1> TreasuryChartTest::startOnExamples()
+{
+    for (const char* name : {"arm.txt", "rekrut.txt"}) {
+        WriteAll(QString::fromLatin1(name), ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/examples/") + QLatin1String(name)));
+    }
+    auto window = std::make_unique<TForm1>(settings_->path());
+    window->show();
+    return window;
+}
+
+void TreasuryChartTest::opens_data()
+{
+    QTest::addColumn<bool>("byKey");
+    QTest::newRow("F6 in the editor") << true;
+    QTest::newRow("Graf button") << false;
+}
+
+// State: the examples' start-up refresh.  Action: F6 or "Graf".
+// Expected: the chart shows that refresh's 31 turns and 6 plan lines.
+void TreasuryChartTest::opens()
+{
+    QFETCH(bool, byKey);
+    auto window = startOnExamples();
+    QCOMPARE(window->treasuryChart(), nullptr);
+    if (byKey) {
+        // Through the window, as the window system delivers keys, so that shortcuts see it.
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QVERIFY(window->Memo4->hasFocus());
+        QTest::keyClick(window->windowHandle(), Qt::Key_F6);
+    } else {
+        QTest::mouseClick(window->Button7, Qt::LeftButton);
+    }
+    TreasuryChart* chart = window->treasuryChart();
+    QVERIFY(chart && chart->isVisible());
+    QCOMPARE(chart->recording().lines.size(), std::size_t{6});
+    QCOMPARE(chart->recording().lastTurn()->turn, 31);
+    QCOMPARE(chart->recording().lastTurn()->gold, 30520.0);
+}
+
+void TreasuryChartTest::refreshUpdatesTheChart()
+{
+    auto window = startOnExamples();
+    window->Button7Click();
+    window->Memo4->setPlainText(QStringLiteral("@zl 120000\n1 2160\n"));
+    window->Button3Click();
+    const zef::TurnRecording& shown = window->treasuryChart()->recording();
+    QCOMPARE(shown.lines.size(), std::size_t{1});
+    QCOMPARE(shown.lastTurn()->turn, window->planningState().turn);
+    QCOMPARE(shown.lastTurn()->damage, window->planningState().treasury.damage);
+}
+
+void TreasuryChartTest::cancelledRunLeavesTheChart()
+{
+    auto window = startOnExamples();
+    window->Button7Click();
+    const std::int32_t before = window->treasuryChart()->recording().lastTurn()->turn;
+    // A unit of batch 1 and about a billion turns: far longer than the test waits.
+    WriteAll(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 1 1\r\n");
+    window->Memo4->setPlainText(QStringLiteral("@zl 1\n1 400000000\n"));
+    QTimer canceller;
+    connect(&canceller, &QTimer::timeout, this, [&] {
+        if (auto* dialog = window->findChild<QProgressDialog*>(); dialog && dialog->isVisible()) {
+            dialog->cancel();
+        }
+    });
+    canceller.start(20);
+    QElapsedTimer clock;
+    clock.start();
+    window->Button3Click();
+    QVERIFY2(clock.elapsed() < 10000, "the run was not cancelled");
+    QCOMPARE(window->treasuryChart()->recording().lastTurn()->turn, before);
+    QCOMPARE(window->treasuryChart()->recording().lines.size(), std::size_t{6});
+}
+
+void TreasuryChartTest::refusedRunLeavesTheChart()
+{
+    auto window = startOnExamples();
+    window->Button7Click();
+    window->Memo4->setPlainText(QStringLiteral("3 99999999999999\n"));
+    ModalAnswer answer;
+    window->Button3Click();
+    QCOMPARE(answer.texts().size(), 1);
+    QCOMPARE(window->treasuryChart()->recording().lastTurn()->turn, 31);
+}
+
+void TreasuryChartTest::exportWritesPngAndSvg()
+{
+    auto window = startOnExamples();
+    window->Button7Click();
+    TreasuryChart* chart = window->treasuryChart();
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    const QString png = work_->filePath(QStringLiteral("graf.png"));
+    const QString svg = work_->filePath(QStringLiteral("graf.svg"));
+    QVERIFY(chart->exportPng(png));
+    QVERIFY(chart->exportSvg(svg));
+    const QImage image(png);
+    QVERIFY(!image.isNull());
+    QVERIFY(image.width() > 100 && image.height() > 100);
+    const QByteArray drawing = ReadAll(svg);
+    QVERIFY(drawing.contains("<svg"));
+    QVERIFY(drawing.contains("Caro"));  // the first plan line's label
+    QVERIFY(!chart->exportPng(work_->filePath(QStringLiteral("no-such-folder/graf.png"))));
+}
+
+void TreasuryChartTest::tipShowsTheTurnsFigures()
+{
+    const zef::TurnSample sample{12, 7, -1500.5, 2000, 20, 100, 1000, 5000, 360};
+    const QString tip = zef::TurnTip(sample, QStringLiteral("Čaro"));
+    QVERIFY2(tip.startsWith(QStringLiteral("tah 12, řádek 7 (Čaro)\n")), qPrintable(tip));
+    for (const char* figure : {"zl: -1", "mn: 2", "zl/TU: 20", "mn/TU: 100", "příjem zl: 1", "DMG: 360"}) {
+        QVERIFY2(tip.contains(QString::fromUtf8(figure)), qPrintable(tip));
+    }
+}
+
+ZEF_GUI_TEST_MAIN(TreasuryChartTest)
+#include "treasury_chart_test.moc"

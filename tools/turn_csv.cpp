@@ -1,0 +1,83 @@
+#include "turn_csv.h"
+
+#include "windows1250_to_utf8.h"
+
+#include <array>
+#include <cerrno>
+#include <charconv>
+#include <cstring>
+
+namespace zef {
+
+namespace {
+
+constexpr std::string_view kHeader =
+    "turn,line,unit,gold,mana,gold_upkeep,mana_upkeep,gold_income,mana_income,damage\r\n";
+
+// Longer than any shortest round-trip double ("-2.2250738585072014e-308").
+constexpr std::size_t kNumberChars = 32;
+
+template <typename Number>
+void AppendField(std::string& row, Number value)
+{
+    std::array<char, kNumberChars> digits;
+    const std::to_chars_result end = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    row += ',';
+    row.append(digits.data(), end.ptr);
+}
+
+}  // namespace
+
+std::string CsvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+        return std::string(text);
+    }
+    std::string quoted = "\"";
+    for (const char c : text) {
+        quoted += c;
+        if (c == '"') {
+            quoted += '"';
+        }
+    }
+    return quoted + '"';
+}
+
+TurnCsvWriter::TurnCsvWriter(std::FILE* out, std::string name) : out_(out), name_(std::move(name)) {}
+
+void TurnCsvWriter::writeHeader() { write(kHeader); }
+
+void TurnCsvWriter::observe(const TurnRecord& r)
+{
+    // unitField_ carries its leading comma, so it is empty only before the first row.
+    if (unitField_.empty() || unitLine_ != r.fileLine) {
+        unitLine_ = r.fileLine;
+        unitField_ = "," + CsvField(Windows1250ToUtf8(r.unit));
+    }
+    row_.assign(std::to_string(r.turn));
+    AppendField(row_, r.fileLine);
+    row_ += unitField_;
+    for (const double value : {r.gold, r.mana, r.goldUpkeep, r.manaUpkeep, r.goldIncome, r.manaIncome, r.damage}) {
+        AppendField(row_, value);
+    }
+    row_ += "\r\n";
+    write(row_);
+}
+
+void TurnCsvWriter::finish()
+{
+    if (std::fflush(out_) != 0 || std::ferror(out_)) {
+        fail();
+    }
+}
+
+void TurnCsvWriter::write(std::string_view bytes)
+{
+    if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) {
+        fail();
+    }
+}
+
+void TurnCsvWriter::fail() const { throw CsvWriteError(name_ + ": " + std::strerror(errno ? errno : EIO)); }
+
+}  // namespace zef

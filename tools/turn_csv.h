@@ -1,0 +1,49 @@
+// Every simulated turn of a run as CSV (RFC 4180: CR LF rows, a header row,
+// fields quoted when they hold a comma, a quote or a line break), in UTF-8,
+// with numbers in their shortest text that reads back to the same double.
+// Rows are written as the turns happen, so a long run needs no more memory
+// than a short one.
+#pragma once
+
+#include "turn_observer.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace zef {
+
+// A failed write: what() names the file and the reason.
+class CsvWriteError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// One field as RFC 4180 wants it: quoted, with quotes doubled, only when needed.
+std::string CsvField(std::string_view text);
+
+class TurnCsvWriter : public TurnObserver {
+public:
+    // `out` stays the caller's; `name` is how messages call it.
+    TurnCsvWriter(std::FILE* out, std::string name);
+
+    void writeHeader();
+    void observe(const TurnRecord& record) override;
+    // Flushes; throws CsvWriteError when anything written was lost.
+    void finish();
+
+private:
+    void write(std::string_view bytes);
+    [[noreturn]] void fail() const;
+
+    std::FILE* out_;
+    std::string name_;
+    // The current line's unit name, converted once per plan line.
+    std::int32_t unitLine_ = 0;
+    std::string unitField_;
+    std::string row_;  // kept to reuse its storage
+};
+
+}  // namespace zef
