@@ -46,33 +46,23 @@ private Q_SLOTS:
     void positionStaysAcrossStarts();
 
 private:
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<QTemporaryDir> settings_;
-    QString previousDirectory_;
+    std::unique_ptr<zef::test::WindowFolders> folders_;
 };
 
 void FramedWindowTest::init()
 {
-    work_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(work_->isValid() && settings_->isValid());
-    previousDirectory_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(work_->path()));
+    folders_ = std::make_unique<zef::test::WindowFolders>();
+    QVERIFY(folders_->isValid());
 }
 
-void FramedWindowTest::cleanup()
-{
-    QDir::setCurrent(previousDirectory_);
-    work_.reset();
-    settings_.reset();
-}
+void FramedWindowTest::cleanup() { folders_.reset(); }
 
 void FramedWindowTest::cleanupTestCase() { zef::UnloadGLLibraries(); }
 
 void FramedWindowTest::introAspectFromTheFirstFrame()
 {
-    WriteAll(settings_->filePath(QStringLiteral("zeF.ini")), "[FormOptions]\r\nintro=1\r\n");
-    TForm1 window(settings_->path());
+    WriteAll(folders_->settings.filePath(QStringLiteral("zeF.ini")), "[FormOptions]\r\nintro=1\r\n");
+    TForm1 window(folders_->settings.path());
     if (!window.introPlayer().GLContext()) {
         QSKIP("the intro cannot run here (no OpenGL display)");
     }
@@ -109,7 +99,7 @@ void FramedWindowTest::positionStaysAcrossStarts_data()
 void FramedWindowTest::positionStaysAcrossStarts()
 {
     QFETCH(bool, errorBeforeTheWindow);
-    const QString ini = settings_->filePath(QStringLiteral("zeF.ini"));
+    const QString ini = folders_->settings.filePath(QStringLiteral("zeF.ini"));
     WriteAll(ini, "[FormOptions]\r\nintro=0\r\nleft=100\r\ntop=100\r\n");
     if (errorBeforeTheWindow) {
         // A folder in the plan file's place cannot be read as a file.
@@ -117,7 +107,7 @@ void FramedWindowTest::positionStaysAcrossStarts()
     }
     for (int start = 1; start <= 2; ++start) {
         zef::test::ModalAnswer answer;
-        auto window = std::make_unique<TForm1>(settings_->path());
+        auto window = std::make_unique<TForm1>(folders_->settings.path());
         QCOMPARE(!answer.texts().isEmpty(), errorBeforeTheWindow);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

@@ -7,6 +7,7 @@
 #include "intro_player.h"
 #include "intro_surface.h"
 #include "render_thread.h"
+#include "test_files.h"
 #include "webU.h"
 
 #include <QGroupBox>
@@ -46,35 +47,25 @@ private:
     // empty, and skips the test, where the intro cannot run.
     void startIntro(std::unique_ptr<TForm1>& window, bool waitForFadeIn);
 
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<QTemporaryDir> settings_;
-    QString previousDirectory_;
+    std::unique_ptr<zef::test::WindowFolders> folders_;
 };
 
 void IntroWindowTest::init()
 {
-    work_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(work_->isValid() && settings_->isValid());
-    previousDirectory_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(work_->path()));
-    QFile ini(settings_->filePath(QStringLiteral("zeF.ini")));
+    folders_ = std::make_unique<zef::test::WindowFolders>();
+    QVERIFY(folders_->isValid());
+    QFile ini(folders_->settings.filePath(QStringLiteral("zeF.ini")));
     QVERIFY(ini.open(QIODevice::WriteOnly));
     ini.write("[FormOptions]\r\nintro=1\r\n");
 }
 
-void IntroWindowTest::cleanup()
-{
-    QDir::setCurrent(previousDirectory_);
-    work_.reset();
-    settings_.reset();
-}
+void IntroWindowTest::cleanup() { folders_.reset(); }
 
 void IntroWindowTest::cleanupTestCase() { zef::UnloadGLLibraries(); }
 
 void IntroWindowTest::startIntro(std::unique_ptr<TForm1>& window, bool waitForFadeIn)
 {
-    window = std::make_unique<TForm1>(settings_->path());
+    window = std::make_unique<TForm1>(folders_->settings.path());
     if (!window->introPlayer().GLContext()) {
         window.reset();
         QSKIP("the intro cannot run here (no OpenGL display)");
@@ -147,7 +138,7 @@ void IntroWindowTest::closeDuringIntroTearsDown()
     window.reset();
     QVERIFY2(clock.elapsed() < 2000, qPrintable(QStringLiteral("%1 ms").arg(clock.elapsed())));
     QVERIFY(thread.isNull());
-    QFile ini(settings_->filePath(QStringLiteral("zeF.ini")));
+    QFile ini(folders_->settings.filePath(QStringLiteral("zeF.ini")));
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QVERIFY(ini.readAll().contains("spusteni=1"));
 }
@@ -169,7 +160,7 @@ void IntroWindowTest::missingLibraryStartsWithoutIntro()
 {
     zef::UnloadGLLibraries();
     zef::SetGLLibraryNames("libzef-missing-gl.so.1", nullptr);
-    auto window = std::make_unique<TForm1>(settings_->path());
+    auto window = std::make_unique<TForm1>(folders_->settings.path());
     zef::SetGLLibraryNames(nullptr, nullptr);
     QVERIFY(window->GroupBox3->isVisibleTo(window.get()));
     QCOMPARE(window->windowOpacity(), 1.0);

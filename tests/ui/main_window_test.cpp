@@ -59,9 +59,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<TForm1> start();
 
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<QTemporaryDir> settings_;
-    QString previousDirectory_;
+    std::unique_ptr<zef::test::WindowFolders> folders_;
 };
 
 // These tests are about the calculator. Without a GL library the intro, on
@@ -70,21 +68,13 @@ void MainWindowTest::initTestCase() { zef::SetGLLibraryNames("libzef-no-gl.so.1"
 
 void MainWindowTest::init()
 {
-    work_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(work_->isValid() && settings_->isValid());
-    previousDirectory_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(work_->path()));
+    folders_ = std::make_unique<zef::test::WindowFolders>();
+    QVERIFY(folders_->isValid());
 }
 
-void MainWindowTest::cleanup()
-{
-    QDir::setCurrent(previousDirectory_);
-    work_.reset();
-    settings_.reset();
-}
+void MainWindowTest::cleanup() { folders_.reset(); }
 
-std::unique_ptr<TForm1> MainWindowTest::start() { return std::make_unique<TForm1>(settings_->path()); }
+std::unique_ptr<TForm1> MainWindowTest::start() { return std::make_unique<TForm1>(folders_->settings.path()); }
 
 void MainWindowTest::startsInEmptyFolder()
 {
@@ -334,7 +324,7 @@ void MainWindowTest::settingsAcrossStarts()
     QFETCH(int, refreshes);
     QFETCH(QPoint, position);
     QFETCH(QByteArray, after);
-    const QString ini = settings_->filePath(QStringLiteral("zeF.ini"));
+    const QString ini = folders_->settings.filePath(QStringLiteral("zeF.ini"));
     if (!before.isEmpty()) {
         WriteAll(ini, before);
     }
@@ -349,7 +339,7 @@ void MainWindowTest::settingsAcrossStarts()
 
 void MainWindowTest::unwritableSettingsFolderShowsMessage()
 {
-    const QString missing = settings_->filePath(QStringLiteral("missing"));
+    const QString missing = folders_->settings.filePath(QStringLiteral("missing"));
     auto window = std::make_unique<TForm1>(missing);
     ModalAnswer answer;
     window.reset();

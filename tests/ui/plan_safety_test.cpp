@@ -47,13 +47,11 @@ private Q_SLOTS:
     void twoWindowsKeepBothCounts();
 
 private:
-    std::unique_ptr<TForm1> start() { return std::make_unique<TForm1>(settings_->path()); }
+    std::unique_ptr<TForm1> start() { return std::make_unique<TForm1>(folders_->settings.path()); }
     // Runs a refresh and returns the texts of the message boxes it showed.
     QStringList refresh(TForm1& window, QMessageBox::StandardButton answer = QMessageBox::Ok);
 
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<QTemporaryDir> settings_;
-    QString previousDirectory_;
+    std::unique_ptr<zef::test::WindowFolders> folders_;
 };
 
 void PlanSafetyTest::initTestCase()
@@ -64,21 +62,16 @@ void PlanSafetyTest::initTestCase()
 
 void PlanSafetyTest::init()
 {
-    work_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(work_->isValid() && settings_->isValid());
-    previousDirectory_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(work_->path()));
+    folders_ = std::make_unique<zef::test::WindowFolders>();
+    QVERIFY(folders_->isValid());
     WriteAll(QStringLiteral("arm.txt"), kCatalogue);
     WriteAll(kPlan, kSavedPlan);
 }
 
 void PlanSafetyTest::cleanup()
 {
-    QFile::setPermissions(work_->path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QDir::setCurrent(previousDirectory_);
-    work_.reset();
-    settings_.reset();
+    QFile::setPermissions(folders_->work.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    folders_.reset();
 }
 
 QStringList PlanSafetyTest::refresh(TForm1& window, QMessageBox::StandardButton answer)
@@ -110,7 +103,7 @@ void PlanSafetyTest::fullDiskKeepsPlanAndReport()
 
 void PlanSafetyTest::fullDiskAtCloseKeepsSettings()
 {
-    const QString ini = settings_->filePath(QStringLiteral("zeF.ini"));
+    const QString ini = folders_->settings.filePath(QStringLiteral("zeF.ini"));
     const QByteArray stored = "[FormOptions]\r\nintro=0\r\nleft=30\r\ntop=40\r\n[Statistika]\r\nspusteni=4\r\n";
     WriteAll(ini, stored);
     auto window = start();
@@ -171,7 +164,7 @@ void PlanSafetyTest::unreadablePlanAtStartIsNotSaved()
 void PlanSafetyTest::readOnlyFolderStillComputes()
 {
     auto window = start();
-    QVERIFY(QFile::setPermissions(work_->path(), QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY(QFile::setPermissions(folders_->work.path(), QFile::ReadOwner | QFile::ExeOwner));
     window->Memo4->setPlainText(QStringLiteral("1 200\n"));
     const std::size_t before = window->planningState().reportText.size();
     QVERIFY(refresh(*window).isEmpty());
@@ -234,7 +227,7 @@ void PlanSafetyTest::tooLongPlanNamesItsLine()
 
 void PlanSafetyTest::twoWindowsKeepBothCounts()
 {
-    const QString ini = settings_->filePath(QStringLiteral("zeF.ini"));
+    const QString ini = folders_->settings.filePath(QStringLiteral("zeF.ini"));
     WriteAll(ini, "[Statistika]\r\nspusteni=10\r\nnavrhArmady=100\r\n");
     auto first = start();
     auto second = start();

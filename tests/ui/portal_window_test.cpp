@@ -80,9 +80,7 @@ private:
     bool bindingArrived();
 
     PortalStandIn standIn_;
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<QTemporaryDir> settings_;
-    QString previousDirectory_;
+    std::unique_ptr<zef::test::WindowFolders> folders_;
 };
 
 void PortalWindowTest::initTestCase()
@@ -96,23 +94,15 @@ void PortalWindowTest::initTestCase()
 void PortalWindowTest::init()
 {
     standIn_.setAnswer(QStringLiteral("bind"));
-    work_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(work_->isValid() && settings_->isValid());
-    previousDirectory_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(work_->path()));
+    folders_ = std::make_unique<zef::test::WindowFolders>();
+    QVERIFY(folders_->isValid());
 }
 
-void PortalWindowTest::cleanup()
-{
-    QDir::setCurrent(previousDirectory_);
-    work_.reset();
-    settings_.reset();
-}
+void PortalWindowTest::cleanup() { folders_.reset(); }
 
 std::unique_ptr<TForm1> PortalWindowTest::start()
 {
-    auto window = std::make_unique<TForm1>(settings_->path());
+    auto window = std::make_unique<TForm1>(folders_->settings.path());
     window->show();
     return window;
 }
@@ -185,7 +175,7 @@ void PortalWindowTest::closingReleasesBinding()
 
 void PortalWindowTest::storedPositionStays()
 {
-    const QString ini = QDir(settings_->path()).filePath(QStringLiteral("zeF.ini"));
+    const QString ini = QDir(folders_->settings.path()).filePath(QStringLiteral("zeF.ini"));
     zef::test::WriteAll(ini, "[FormOptions]\r\nLeft=30\r\nTop=40\r\n");
     auto window = start();
     QVERIFY(bindingArrived());

@@ -40,9 +40,7 @@ private Q_SLOTS:
 private:
     std::unique_ptr<TForm1> startOnExamples();
 
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<QTemporaryDir> settings_;
-    QString previousDirectory_;
+    std::unique_ptr<zef::test::WindowFolders> folders_;
 };
 
 // No GL library: the window opens on the calculator at once.
@@ -50,26 +48,18 @@ void TreasuryChartTest::initTestCase() { zef::SetGLLibraryNames("libzef-no-gl.so
 
 void TreasuryChartTest::init()
 {
-    work_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(work_->isValid() && settings_->isValid());
-    previousDirectory_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(work_->path()));
+    folders_ = std::make_unique<zef::test::WindowFolders>();
+    QVERIFY(folders_->isValid());
 }
 
-void TreasuryChartTest::cleanup()
-{
-    QDir::setCurrent(previousDirectory_);
-    work_.reset();
-    settings_.reset();
-}
+void TreasuryChartTest::cleanup() { folders_.reset(); }
 
 std::unique_ptr<TForm1> TreasuryChartTest::startOnExamples()
 {
     for (const char* name : {"arm.txt", "rekrut.txt"}) {
         WriteAll(QString::fromLatin1(name), ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/examples/") + QLatin1String(name)));
     }
-    auto window = std::make_unique<TForm1>(settings_->path());
+    auto window = std::make_unique<TForm1>(folders_->settings.path());
     window->show();
     return window;
 }
@@ -155,8 +145,8 @@ void TreasuryChartTest::exportWritesPngAndSvg()
     window->Button7Click();
     TreasuryChart* chart = window->treasuryChart();
     QVERIFY(QTest::qWaitForWindowExposed(chart));
-    const QString png = work_->filePath(QStringLiteral("graf.png"));
-    const QString svg = work_->filePath(QStringLiteral("graf.svg"));
+    const QString png = folders_->work.filePath(QStringLiteral("graf.png"));
+    const QString svg = folders_->work.filePath(QStringLiteral("graf.svg"));
     QVERIFY(chart->exportPng(png));
     QVERIFY(chart->exportSvg(svg));
     const QImage image(png);
@@ -165,7 +155,7 @@ void TreasuryChartTest::exportWritesPngAndSvg()
     const QByteArray drawing = ReadAll(svg);
     QVERIFY(drawing.contains("<svg"));
     QVERIFY(drawing.contains("Caro"));  // the first plan line's label
-    QVERIFY(!chart->exportPng(work_->filePath(QStringLiteral("no-such-folder/graf.png"))));
+    QVERIFY(!chart->exportPng(folders_->work.filePath(QStringLiteral("no-such-folder/graf.png"))));
 }
 
 void TreasuryChartTest::tipShowsTheTurnsFigures()

@@ -6,6 +6,7 @@
 #include "czech_qt_texts.h"
 #include "gl_libraries.h"
 #include "gui_test_main.h"
+#include "test_files.h"
 #include "webU.h"
 #include "x11_window_properties.h"
 
@@ -72,9 +73,7 @@ private Q_SLOTS:
     void groupFrameRunsAboveTheControls();
 
 private:
-    std::unique_ptr<QTemporaryDir> work_;
-    std::unique_ptr<QTemporaryDir> settings_;
-    QString previousDirectory_;
+    std::unique_ptr<zef::test::WindowFolders> folders_;
     bool czech_ = false;
 };
 
@@ -88,26 +87,18 @@ void WindowLookTest::initTestCase()
 
 void WindowLookTest::init()
 {
-    work_ = std::make_unique<QTemporaryDir>();
-    settings_ = std::make_unique<QTemporaryDir>();
-    QVERIFY(work_->isValid() && settings_->isValid());
-    previousDirectory_ = QDir::currentPath();
-    QVERIFY(QDir::setCurrent(work_->path()));
+    folders_ = std::make_unique<zef::test::WindowFolders>();
+    QVERIFY(folders_->isValid());
 }
 
-void WindowLookTest::cleanup()
-{
-    QDir::setCurrent(previousDirectory_);
-    work_.reset();
-    settings_.reset();
-}
+void WindowLookTest::cleanup() { folders_.reset(); }
 
 void WindowLookTest::windowCaptionHasNothingAppended()
 {
     if (!zef::test::TestX11Connection()) {
         QSKIP("the shown caption is read from X11");
     }
-    TForm1 window(settings_->path());
+    TForm1 window(folders_->settings.path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY2(window.windowTitle().startsWith(QStringLiteral("ZeF v.3 – autor: ")), qPrintable(window.windowTitle()));
@@ -136,7 +127,7 @@ void WindowLookTest::dialogCaptions()
         QVERIFY(QDir().mkdir(QStringLiteral("rekrut.txt")));
     }
     ShownDialogs shown(QMessageBox::No);
-    TForm1 window(settings_->path());
+    TForm1 window(folders_->settings.path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     if (dialog == Dialog::ResetQuestion) {
@@ -188,7 +179,7 @@ void WindowLookTest::captionsFitTheirControls_data()
 void WindowLookTest::captionsFitTheirControls()
 {
     QFETCH(QString, control);
-    TForm1 window(settings_->path());
+    TForm1 window(folders_->settings.path());
     const bool checkBox = control == u"chbIntro";
     QAbstractButton* button = checkBox                ? static_cast<QAbstractButton*>(window.chbIntro)
                               : control == u"Button3" ? static_cast<QAbstractButton*>(window.Button3)
@@ -228,7 +219,7 @@ void WindowLookTest::fitCaption()
 // The check box starts 13 pixels below the group's top edge, the buttons 15.
 void WindowLookTest::groupFrameRunsAboveTheControls()
 {
-    TForm1 window(settings_->path());
+    TForm1 window(folders_->settings.path());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QGroupBox& group = *window.GroupBox3;
