@@ -9,14 +9,24 @@
 
 namespace zef {
 
-DataFileError::DataFileError(std::string fileName, std::string reason)
-    : std::runtime_error(fileName + ": " + reason), fileName_(std::move(fileName)), reason_(std::move(reason))
+const std::error_category& DataFileCategory()
+{
+    static const class : public std::error_category {
+    public:
+        const char* name() const noexcept override { return "data file"; }
+        std::string message(int) const override { return "not a regular file"; }
+    } category;
+    return category;
+}
+
+DataFileError::DataFileError(std::string fileName, std::error_code code)
+    : std::runtime_error(fileName + ": " + code.message()), fileName_(std::move(fileName)), code_(code)
 {
 }
 
 namespace {
 
-std::string SystemReason(int error) { return std::generic_category().message(error); }
+std::error_code SystemReason(int error) { return {error, std::generic_category()}; }
 
 class Descriptor {
 public:
@@ -42,7 +52,7 @@ void RequireRegularFile(const std::string& name, const struct stat& info)
         throw DataFileError(name, SystemReason(EISDIR));
     }
     if (!S_ISREG(info.st_mode)) {
-        throw DataFileError(name, "not a regular file");
+        throw DataFileError(name, DataFileErrc::NotRegularFile);
     }
 }
 

@@ -4,20 +4,28 @@
 
 #include <stdexcept>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace zef {
 
+// Why a data file that exists is refused, beside the system's own errors.
+enum class DataFileErrc { NotRegularFile = 1 };
+const std::error_category& DataFileCategory();
+inline std::error_code make_error_code(DataFileErrc e) { return {static_cast<int>(e), DataFileCategory()}; }
+
 // An input/output error on a data file that exists. The run stops with it.
 class DataFileError : public std::runtime_error {
 public:
-    DataFileError(std::string fileName, std::string reason);
+    DataFileError(std::string fileName, std::error_code code);
     const std::string& fileName() const { return fileName_; }
-    const std::string& reason() const { return reason_; }
+    std::error_code code() const { return code_; }
+    // The system's words for the code.
+    std::string reason() const { return code_.message(); }
 
 private:
     std::string fileName_;
-    std::string reason_;
+    std::error_code code_;
 };
 
 // Whether anything of that name is there. Only a file that does not exist
@@ -36,3 +44,7 @@ std::string ReadDataFileBytes(const std::string& name);
 std::vector<std::string> ReadDataFileLines(const std::string& name);
 
 }  // namespace zef
+
+template <>
+struct std::is_error_code_enum<zef::DataFileErrc> : std::true_type {
+};

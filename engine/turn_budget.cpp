@@ -12,7 +12,9 @@ namespace {
 std::string Describe(const PlanLineSource& line, std::int64_t lineTurns, std::int64_t runTurns)
 {
     std::string text = "rekrut.txt, line " + std::to_string(line.fileLine) + " \"" + line.text + "\": ";
-    if (lineTurns == std::numeric_limits<std::int64_t>::min()) {
+    // A count below zero that is refused comes from an amount that could not
+    // be represented, never from a plan that really needs so few turns.
+    if (lineTurns < 0) {
         return text + "needs more turns than can be counted";
     }
     text += "needs " + std::to_string(lineTurns) + " turns";

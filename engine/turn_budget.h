@@ -19,12 +19,12 @@ public:
 
     // The plan line that does not fit.
     const PlanLineSource& line() const { return line_; }
-    // Its own turns; the most negative value when they cannot be counted at all
-    // (an infinite or not-a-number count).
+    // Its own turns; below zero when they cannot be counted at all (an
+    // infinite or not-a-number count, or an amount that overflowed).
     std::int64_t lineTurns() const { return lineTurns_; }
     // Its turns together with those of the lines recruited before it.
     std::int64_t runTurns() const { return runTurns_; }
-    bool countable() const { return lineTurns_ != std::numeric_limits<std::int64_t>::min(); }
+    bool countable() const { return lineTurns_ >= 0; }
 
 private:
     PlanLineSource line_;

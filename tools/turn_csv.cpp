@@ -1,11 +1,9 @@
 #include "turn_csv.h"
 
-#include "windows1250_to_utf8.h"
+#include "windows1250.h"
 
 #include <array>
-#include <cerrno>
 #include <charconv>
-#include <cstring>
 
 namespace zef {
 
@@ -43,16 +41,24 @@ std::string CsvField(std::string_view text)
     return quoted + '"';
 }
 
-TurnCsvWriter::TurnCsvWriter(std::FILE* out, std::string name) : out_(out), name_(std::move(name)) {}
+std::string SpreadsheetText(std::string_view text)
+{
+    if (!text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos) {
+        return "'" + std::string(text);
+    }
+    return std::string(text);
+}
 
-void TurnCsvWriter::writeHeader() { write(kHeader); }
+TurnCsvWriter::TurnCsvWriter(Output output) : output_(std::move(output)) {}
+
+void TurnCsvWriter::writeHeader() { output_(kHeader); }
 
 void TurnCsvWriter::observe(const TurnRecord& r)
 {
     // unitField_ carries its leading comma, so it is empty only before the first row.
     if (unitField_.empty() || unitLine_ != r.fileLine) {
         unitLine_ = r.fileLine;
-        unitField_ = "," + CsvField(Windows1250ToUtf8(r.unit));
+        unitField_ = "," + CsvField(SpreadsheetText(Windows1250ToUtf8(r.unit)));
     }
     row_.assign(std::to_string(r.turn));
     AppendField(row_, r.fileLine);
@@ -61,23 +67,7 @@ void TurnCsvWriter::observe(const TurnRecord& r)
         AppendField(row_, value);
     }
     row_ += "\r\n";
-    write(row_);
+    output_(row_);
 }
-
-void TurnCsvWriter::finish()
-{
-    if (std::fflush(out_) != 0 || std::ferror(out_)) {
-        fail();
-    }
-}
-
-void TurnCsvWriter::write(std::string_view bytes)
-{
-    if (std::fwrite(bytes.data(), 1, bytes.size(), out_) != bytes.size()) {
-        fail();
-    }
-}
-
-void TurnCsvWriter::fail() const { throw CsvWriteError(name_ + ": " + std::strerror(errno ? errno : EIO)); }
 
 }  // namespace zef

@@ -1,19 +1,23 @@
 // zef-plan: one planning run in a folder, its report on standard output.
+#include "catalogue.h"
 #include "data_file.h"
+#include "file_replace.h"
 #include "plan_directives.h"
+#include "plan_file.h"
 #include "run_plan.h"
 #include "turn_budget.h"
 #include "turn_csv.h"
-#include "windows1250_to_utf8.h"
+#include "windows1250.h"
 
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
-
 namespace {
 
 std::string Usage()
@@ -44,7 +48,8 @@ std::string Usage()
                    "  --csv FILE  also write every simulated turn to FILE as CSV (UTF-8, CR LF,\n"
                    "              a header row): turn, line (in rekrut.txt), unit, gold, mana,\n"
                    "              gold_upkeep, mana_upkeep, gold_income, mana_income, damage;\n"
-                   "              FILE is taken before -C; \"-\" is standard output\n"
+                   "              FILE is taken before -C; \"-\" is standard output; a file is\n"
+                   "              replaced only when the run succeeds\n"
                    "  --no-report write no report (needed with --csv -)\n"
                    "  --help      show this text\n";
 }
@@ -57,23 +62,55 @@ int Fail(const std::string& message)
 
 std::string ErrnoText(const std::string& name) { return name + ": " + std::strerror(errno); }
 
-// Where --csv writes: standard output or a file of its own, closed at the end.
-struct CsvTarget {
-    std::FILE* file = nullptr;
-    std::string name;
-    ~CsvTarget()
+// The same file, through a link too, or the same name when it does not exist yet.
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) || std::filesystem::absolute(a, error).lexically_normal() ==
+                                                           std::filesystem::absolute(b, error).lexically_normal();
+}
+
+// Where --csv writes: standard output, or a file that is replaced only once
+// the run has succeeded.
+class CsvTarget {
+public:
+    explicit CsvTarget(std::string_view name)
     {
-        if (file && file != stdout) {
-            std::fclose(file);
+        if (name != "-") {
+            name_ = std::string(name);
+            // Named from where zef-plan was started, not from -C's folder.
+            file_.emplace(std::filesystem::absolute(name_));
         }
     }
-    // Closes a file of its own; false when what it held did not reach the disk.
-    bool close()
+
+    const std::string& name() const { return name_; }
+    std::optional<zef::FileFailure> open() { return file_ ? file_->open() : std::nullopt; }
+
+    void write(std::string_view bytes)
     {
-        std::FILE* closing = file;
-        file = nullptr;
-        return closing == stdout || std::fclose(closing) == 0;
+        if (!file_) {
+            if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) {
+                throw zef::CsvWriteError(name_ + ": " + std::strerror(errno));
+            }
+        } else if (const std::optional<zef::FileFailure> failure = file_->write(bytes)) {
+            throw zef::CsvWriteError(name_ + ": " + failure->systemText);
+        }
     }
+
+    std::optional<std::string> commit()
+    {
+        if (!file_) {
+            return std::fflush(stdout) == 0 ? std::nullopt : std::optional(name_ + ": " + std::strerror(errno));
+        }
+        if (const std::optional<zef::FileFailure> failure = file_->commit()) {
+            return name_ + ": " + failure->systemText;
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::string name_ = "standard output";
+    std::optional<zef::PendingFile> file_;
 };
 
 bool WriteAll(std::string_view bytes)
@@ -110,14 +147,19 @@ int main(int argc, char** argv)
         std::fputs("zef-plan: --csv - writes to standard output, where the report goes: add --no-report\n", stderr);
         return 2;
     }
-    // The CSV file is named from where zef-plan was started, not from -C's folder.
-    CsvTarget csvTarget;
+    std::optional<CsvTarget> csvTarget;
     if (csv) {
-        const bool toStdout = std::string_view(csv) == "-";
-        csvTarget.name = toStdout ? "standard output" : csv;
-        csvTarget.file = toStdout ? stdout : std::fopen(csv, "wb");
-        if (!csvTarget.file) {
-            return Fail(ErrnoText(csv));
+        csvTarget.emplace(csv);
+        // The CSV must never take the place of the run's own input.
+        const std::filesystem::path dataFolder = folder ? folder : ".";
+        for (const char* input : {zef::kCatalogueFileName, zef::kPlanFileName}) {
+            if (std::string_view(csv) != "-" && SameFile(csv, dataFolder / input)) {
+                std::fprintf(stderr, "zef-plan: --csv %s is the plan's %s: refusing to write over it\n", csv, input);
+                return 2;
+            }
+        }
+        if (const std::optional<zef::FileFailure> failure = csvTarget->open()) {
+            return Fail(csvTarget->name() + ": " + failure->systemText);
         }
     }
     if (folder && chdir(folder) != 0) {
@@ -125,13 +167,12 @@ int main(int argc, char** argv)
     }
     try {
         zef::PlanningState state;
-        if (csvTarget.file) {
-            zef::TurnCsvWriter writer(csvTarget.file, csvTarget.name);
+        if (csvTarget) {
+            zef::TurnCsvWriter writer([&](std::string_view bytes) { csvTarget->write(bytes); });
             writer.writeHeader();
             zef::RunPlan(state, {}, &writer);
-            writer.finish();
-            if (!csvTarget.close()) {
-                return Fail(ErrnoText(csvTarget.name));
+            if (const std::optional<std::string> failure = csvTarget->commit()) {
+                return Fail(*failure);
             }
         } else {
             zef::RunPlan(state);

@@ -62,7 +62,7 @@ void FramedWindowTest::cleanupTestCase() { zef::UnloadGLLibraries(); }
 void FramedWindowTest::introAspectFromTheFirstFrame()
 {
     WriteAll(folders_->settings.filePath(QStringLiteral("zeF.ini")), "[FormOptions]\r\nintro=1\r\n");
-    TForm1 window(folders_->settings.path());
+    TForm1 window(folders_->settingsFolder());
     if (!window.introPlayer().GLContext()) {
         QSKIP("the intro cannot run here (no OpenGL display)");
     }
@@ -107,7 +107,7 @@ void FramedWindowTest::positionStaysAcrossStarts()
     }
     for (int start = 1; start <= 2; ++start) {
         zef::test::ModalAnswer answer;
-        auto window = std::make_unique<TForm1>(folders_->settings.path());
+        auto window = std::make_unique<TForm1>(folders_->settingsFolder());
         QCOMPARE(!answer.texts().isEmpty(), errorBeforeTheWindow);
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));

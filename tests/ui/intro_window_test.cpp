@@ -65,7 +65,7 @@ void IntroWindowTest::cleanupTestCase() { zef::UnloadGLLibraries(); }
 
 void IntroWindowTest::startIntro(std::unique_ptr<TForm1>& window, bool waitForFadeIn)
 {
-    window = std::make_unique<TForm1>(folders_->settings.path());
+    window = std::make_unique<TForm1>(folders_->settingsFolder());
     if (!window->introPlayer().GLContext()) {
         window.reset();
         QSKIP("the intro cannot run here (no OpenGL display)");
@@ -160,7 +160,7 @@ void IntroWindowTest::missingLibraryStartsWithoutIntro()
 {
     zef::UnloadGLLibraries();
     zef::SetGLLibraryNames("libzef-missing-gl.so.1", nullptr);
-    auto window = std::make_unique<TForm1>(folders_->settings.path());
+    auto window = std::make_unique<TForm1>(folders_->settingsFolder());
     zef::SetGLLibraryNames(nullptr, nullptr);
     QVERIFY(window->GroupBox3->isVisibleTo(window.get()));
     QCOMPARE(window->windowOpacity(), 1.0);

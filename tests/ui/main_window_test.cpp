@@ -4,9 +4,10 @@
 #include "modal_answer.h"
 #include "plan_reset.h"
 #include "planning_state.h"
+#include "qt_text.h"
 #include "test_files.h"
 #include "webU.h"
-#include "windows1250_codec.h"
+#include "windows1250.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -23,7 +24,10 @@ using zef::test::WriteAll;
 
 namespace {
 
-QString ExpectedView(const TForm1& window) { return zef::DecodeWindows1250(window.planningState().reportText) + u'\n'; }
+QString ExpectedView(const TForm1& window)
+{
+    return zef::FromUtf8(zef::DecodeWindows1250(window.planningState().reportText)) + u'\n';
+}
 
 }  // namespace
 
@@ -43,18 +47,16 @@ private Q_SLOTS:
     void refreshWritesEditorBytes_data();
     void refreshWritesEditorBytes();
     void everyByteSurvivesTheEditor();
-    void unencodableCharacterStopsRefresh();
-    void unwritablePlanFileKeepsView();
-    void engineErrorShowsMessage();
     void reset_data();
     void reset();
     void hotKeyTogglesLock();
     void lockedWindowRefusesClose();
     void settingsAcrossStarts_data();
     void settingsAcrossStarts();
-    void unwritableSettingsFolderShowsMessage();
     void viewStaysEqualToFullReload();
     void longRunCanBeCancelled();
+    void closeRequestIsNeverLost_data();
+    void closeRequestIsNeverLost();
 
 private:
     std::unique_ptr<TForm1> start();
@@ -74,7 +76,7 @@ void MainWindowTest::init()
 
 void MainWindowTest::cleanup() { folders_.reset(); }
 
-std::unique_ptr<TForm1> MainWindowTest::start() { return std::make_unique<TForm1>(folders_->settings.path()); }
+std::unique_ptr<TForm1> MainWindowTest::start() { return std::make_unique<TForm1>(folders_->settingsFolder()); }
 
 void MainWindowTest::startsInEmptyFolder()
 {
@@ -112,7 +114,7 @@ void MainWindowTest::refreshAppendsOneReport()
     const std::string startReport = window->planningState().reportText;
     // Every refresh of the unchanged empty plan appends the start-up report again.
     const std::string emptyPlanReport = startReport;
-    const std::int32_t designs = window->DesignCount;
+    const std::int32_t designs = window->core().DesignCount;
     for (int i = 0; i < 2; ++i) {
         if (byButton) {
             QTest::mouseClick(window->Button3, Qt::LeftButton);
@@ -122,7 +124,7 @@ void MainWindowTest::refreshAppendsOneReport()
     }
     QCOMPARE(window->planningState().reportText, startReport + emptyPlanReport + emptyPlanReport);
     QCOMPARE(window->Memo3->toPlainText(), ExpectedView(*window));
-    QCOMPARE(window->DesignCount, designs + 2);
+    QCOMPARE(window->core().DesignCount, designs + 2);
 }
 
 void MainWindowTest::f5ElsewhereDoesNothing_data()
@@ -188,65 +190,17 @@ void MainWindowTest::everyByteSurvivesTheEditor()
     QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")).toHex(' '), bytes.toHex(' '));
 }
 
-void MainWindowTest::unencodableCharacterStopsRefresh()
-{
-    WriteAll(QStringLiteral("rekrut.txt"), "1 10\r\n");
-    auto window = start();
-    const std::string before = window->planningState().reportText;
-    const QString view = window->Memo3->toPlainText();
-    const QString editor = QStringLiteral("1 10\n2 20 → x");
-    window->Memo4->setPlainText(editor);
-    ModalAnswer answer;
-    window->Button3Click();
-    QCOMPARE(answer.texts().size(), 1);
-    QVERIFY2(answer.texts().at(0).contains(QStringLiteral("„→“")), qPrintable(answer.texts().at(0)));
-    QVERIFY(answer.texts().at(0).contains(QStringLiteral("řádku 2")));
-    QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray("1 10\r\n"));
-    QCOMPARE(window->planningState().reportText, before);
-    QCOMPARE(window->Memo3->toPlainText(), view);
-    QCOMPARE(window->Memo4->toPlainText(), editor);
-}
-
-void MainWindowTest::unwritablePlanFileKeepsView()
-{
-    auto window = start();
-    // A folder in the file's place cannot be replaced by a file, even by root.
-    QVERIFY(QFile::remove(QStringLiteral("rekrut.txt")));
-    QVERIFY(QDir().mkdir(QStringLiteral("rekrut.txt")));
-    const std::string before = window->planningState().reportText;
-    const QString view = window->Memo3->toPlainText();
-    ModalAnswer answer;
-    window->Button3Click();
-    QCOMPARE(answer.texts().size(), 1);
-    QVERIFY2(answer.texts().at(0).contains(QStringLiteral("rekrut.txt")), qPrintable(answer.texts().at(0)));
-    QCOMPARE(window->planningState().reportText, before);
-    QCOMPARE(window->Memo3->toPlainText(), view);
-}
-
-void MainWindowTest::engineErrorShowsMessage()
-{
-    auto window = start();
-    QVERIFY(QFile::remove(QStringLiteral("arm.txt")));
-    QVERIFY(QDir().mkdir(QStringLiteral("arm.txt")));
-    const std::string before = window->planningState().reportText;
-    const QString view = window->Memo3->toPlainText();
-    ModalAnswer answer;
-    window->Button3Click();
-    QCOMPARE(answer.texts().size(), 1);
-    QVERIFY2(answer.texts().at(0).contains(QStringLiteral("arm.txt")), qPrintable(answer.texts().at(0)));
-    QCOMPARE(window->planningState().reportText, before);
-    QCOMPARE(window->Memo3->toPlainText(), view);
-}
-
 void MainWindowTest::reset_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<QString>("editor");
     QTest::addColumn<QString>("after");
     const QString plan = QStringLiteral("  @zl 5\nabc\n\n   \n x");
-    QTest::newRow("yes") << int(QMessageBox::Yes) << plan << zef::DefaultDirectives + QStringLiteral("abc\n\n \nx\n");
+    QTest::newRow("yes") << int(QMessageBox::Yes) << plan
+                         << zef::FromUtf8(zef::DefaultDirectives) + QStringLiteral("abc\n\n \nx\n");
     QTest::newRow("no") << int(QMessageBox::No) << plan << plan;
-    QTest::newRow("yes on empty editor") << int(QMessageBox::Yes) << QString() << zef::DefaultDirectives + u'\n';
+    QTest::newRow("yes on empty editor") << int(QMessageBox::Yes) << QString()
+                                         << zef::FromUtf8(zef::DefaultDirectives) + u'\n';
 }
 
 void MainWindowTest::reset()
@@ -337,15 +291,6 @@ void MainWindowTest::settingsAcrossStarts()
     QCOMPARE(ReadAll(ini), after);
 }
 
-void MainWindowTest::unwritableSettingsFolderShowsMessage()
-{
-    const QString missing = folders_->settings.filePath(QStringLiteral("missing"));
-    auto window = std::make_unique<TForm1>(missing);
-    ModalAnswer answer;
-    window.reset();
-    QCOMPARE(answer.texts(), QStringList{QStringLiteral("Unable to write to ") + missing + QStringLiteral("/zeF.ini")});
-}
-
 void MainWindowTest::viewStaysEqualToFullReload()
 {
     WriteAll(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 1 5\r\n");
@@ -368,7 +313,7 @@ void MainWindowTest::longRunCanBeCancelled()
     window->show();
     const std::string before = window->planningState().reportText;
     const QString view = window->Memo3->toPlainText();
-    const std::int32_t designs = window->DesignCount;
+    const std::int32_t designs = window->core().DesignCount;
     // About a billion turns: far longer than the test waits.
     window->Memo4->setPlainText(QStringLiteral("@zl 1\n1 400000000\n"));
 
@@ -380,7 +325,7 @@ void MainWindowTest::longRunCanBeCancelled()
         if (dialog && dialog->isVisible() && !sawDialog) {
             sawDialog = true;
             window->Button3Click();  // must not start a second run
-            designsDuringRun = window->DesignCount;
+            designsDuringRun = window->core().DesignCount;
             dialog->cancel();
         }
     });
@@ -393,6 +338,65 @@ void MainWindowTest::longRunCanBeCancelled()
     QCOMPARE(designsDuringRun, designs + 1);
     QCOMPARE(window->planningState().reportText, before);
     QCOMPARE(window->Memo3->toPlainText(), view);
+}
+
+void MainWindowTest::closeRequestIsNeverLost_data()
+{
+    QTest::addColumn<QString>("during");  // "run", "question" or "idle"
+    QTest::addColumn<bool>("byTermination");
+    QTest::addColumn<bool>("locked");
+    QTest::addColumn<bool>("closes");
+    QTest::newRow("close button during a run") << QStringLiteral("run") << false << false << true;
+    QTest::newRow("TERM during a run") << QStringLiteral("run") << true << false << true;
+    QTest::newRow("TERM during the reset question") << QStringLiteral("question") << true << false << true;
+    QTest::newRow("TERM while locked") << QStringLiteral("idle") << true << true << false;
+}
+
+// State: a refresh or the reset question in progress.  Action: a close or a TERM.
+// Expected: the run ends, the question is answered No, and the window closes;
+// a locked window refuses.
+void MainWindowTest::closeRequestIsNeverLost()
+{
+    QFETCH(QString, during);
+    QFETCH(bool, byTermination);
+    QFETCH(bool, locked);
+    QFETCH(bool, closes);
+    WriteAll(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 1 1\r\n");
+    auto window = start();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    const QString plan = QStringLiteral("@zl 1\n1 400000000\n");
+    window->Memo4->setPlainText(plan);
+    const std::string report = window->planningState().reportText;
+    if (locked) {
+        window->WMHotKey(window->HotKeyAtom);
+    }
+    if (during == u"idle") {
+        ModalAnswer refusal;
+        window->CloseOnTermination();
+        QTRY_COMPARE(refusal.texts(), QStringList{QStringLiteral("pls\nNEVYPÍNAT\ndík r")});
+    }
+    bool asked = false;
+    QTimer closer;
+    connect(&closer, &QTimer::timeout, this, [&] {
+        const bool due = during == u"run" ? window->findChild<QProgressDialog*>() != nullptr
+                                          : qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+        if (due && !asked) {
+            asked = true;
+            byTermination ? window->CloseOnTermination() : void(window->close());
+        }
+    });
+    closer.start(20);
+    if (during == u"run") {
+        window->Button3Click();
+        QVERIFY(asked);
+    } else if (during == u"question") {
+        window->Button6Click();
+        QVERIFY(asked);
+    }
+    QCOMPARE(window->planningState().reportText, report);
+    QCOMPARE(window->Memo4->toPlainText(), plan);
+    QTRY_COMPARE(window->isVisible(), !closes);
 }
 
 ZEF_GUI_TEST_MAIN(MainWindowTest)

@@ -102,7 +102,7 @@ void PortalWindowTest::cleanup() { folders_.reset(); }
 
 std::unique_ptr<TForm1> PortalWindowTest::start()
 {
-    auto window = std::make_unique<TForm1>(folders_->settings.path());
+    auto window = std::make_unique<TForm1>(folders_->settingsFolder());
     window->show();
     return window;
 }

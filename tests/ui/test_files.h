@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <filesystem>
+
 namespace zef::test {
 
 // A fresh working folder, the current directory while this object lives (the
@@ -19,6 +21,7 @@ public:
     WindowFolders& operator=(const WindowFolders&) = delete;
 
     bool isValid() const { return work.isValid() && settings.isValid() && entered_; }
+    std::filesystem::path settingsFolder() const { return settings.path().toStdString(); }
 
     QTemporaryDir work;
     QTemporaryDir settings;

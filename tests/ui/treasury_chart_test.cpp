@@ -35,7 +35,7 @@ private Q_SLOTS:
     void cancelledRunLeavesTheChart();
     void refusedRunLeavesTheChart();
     void exportWritesPngAndSvg();
-    void tipShowsTheTurnsFigures();
+    void extremeValuesExportFinitely();
 
 private:
     std::unique_ptr<TForm1> startOnExamples();
@@ -59,7 +59,7 @@ std::unique_ptr<TForm1> TreasuryChartTest::startOnExamples()
     for (const char* name : {"arm.txt", "rekrut.txt"}) {
         WriteAll(QString::fromLatin1(name), ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/examples/") + QLatin1String(name)));
     }
-    auto window = std::make_unique<TForm1>(folders_->settings.path());
+    auto window = std::make_unique<TForm1>(folders_->settingsFolder());
     window->show();
     return window;
 }
@@ -158,14 +158,24 @@ void TreasuryChartTest::exportWritesPngAndSvg()
     QVERIFY(!chart->exportPng(folders_->work.filePath(QStringLiteral("no-such-folder/graf.png"))));
 }
 
-void TreasuryChartTest::tipShowsTheTurnsFigures()
+// State: a run whose treasury reaches the largest doubles and infinity.
+// Expected: the export holds only finite coordinates, and the chart says what it cannot draw.
+void TreasuryChartTest::extremeValuesExportFinitely()
 {
-    const zef::TurnSample sample{12, 7, -1500.5, 2000, 20, 100, 1000, 5000, 360};
-    const QString tip = zef::TurnTip(sample, QStringLiteral("Čaro"));
-    QVERIFY2(tip.startsWith(QStringLiteral("tah 12, řádek 7 (Čaro)\n")), qPrintable(tip));
-    for (const char* figure : {"zl: -1", "mn: 2", "zl/TU: 20", "mn/TU: 100", "příjem zl: 1", "DMG: 360"}) {
-        QVERIFY2(tip.contains(QString::fromUtf8(figure)), qPrintable(tip));
-    }
+    const double inf = std::numeric_limits<double>::infinity();
+    zef::TurnRecording recording;
+    recording.samples = {
+        {1, 3, 1.7e308, -1.7e308, 0, 0, 0, 0, 0}, {2, 3, -1.7e308, 5, 0, 0, 0, 0, 0}, {3, 3, inf, -inf, 0, 0, 0, 0, 0}};
+    recording.lines = {{3, "Obr", recording.samples.front(), recording.samples.back()}};
+    TreasuryChart chart;
+    chart.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&chart));
+    chart.showRecording(recording);
+    const QString svg = folders_->work.filePath(QStringLiteral("graf.svg"));
+    QVERIFY(chart.exportSvg(svg));
+    const QByteArray drawing = ReadAll(svg).toLower();
+    QVERIFY(!drawing.contains("inf") && !drawing.contains("nan"));
+    QVERIFY2(drawing.contains(QStringLiteral("zlato: nekonečno od tahu 3").toUtf8()), drawing.left(2000).constData());
 }
 
 ZEF_GUI_TEST_MAIN(TreasuryChartTest)

@@ -98,7 +98,7 @@ void WindowLookTest::windowCaptionHasNothingAppended()
     if (!zef::test::TestX11Connection()) {
         QSKIP("the shown caption is read from X11");
     }
-    TForm1 window(folders_->settings.path());
+    TForm1 window(folders_->settingsFolder());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY2(window.windowTitle().startsWith(QStringLiteral("ZeF v.3 – autor: ")), qPrintable(window.windowTitle()));
@@ -127,7 +127,7 @@ void WindowLookTest::dialogCaptions()
         QVERIFY(QDir().mkdir(QStringLiteral("rekrut.txt")));
     }
     ShownDialogs shown(QMessageBox::No);
-    TForm1 window(folders_->settings.path());
+    TForm1 window(folders_->settingsFolder());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     if (dialog == Dialog::ResetQuestion) {
@@ -179,7 +179,7 @@ void WindowLookTest::captionsFitTheirControls_data()
 void WindowLookTest::captionsFitTheirControls()
 {
     QFETCH(QString, control);
-    TForm1 window(folders_->settings.path());
+    TForm1 window(folders_->settingsFolder());
     const bool checkBox = control == u"chbIntro";
     QAbstractButton* button = checkBox                ? static_cast<QAbstractButton*>(window.chbIntro)
                               : control == u"Button3" ? static_cast<QAbstractButton*>(window.Button3)
@@ -219,7 +219,7 @@ void WindowLookTest::fitCaption()
 // The check box starts 13 pixels below the group's top edge, the buttons 15.
 void WindowLookTest::groupFrameRunsAboveTheControls()
 {
-    TForm1 window(folders_->settings.path());
+    TForm1 window(folders_->settingsFolder());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QGroupBox& group = *window.GroupBox3;

@@ -26,7 +26,7 @@ public:
         Write(QStringLiteral("rekrut.txt"), "1 100\r\n2 300\r\n");
     }
     ~BenchFolder() { QDir::setCurrent(previous_); }
-    QString settings() const { return settings_.path(); }
+    std::filesystem::path settings() const { return settings_.path().toStdString(); }
 
 private:
     static void Write(const QString& name, const QByteArray& bytes)

@@ -1,0 +1,79 @@
+// The chart's model: round ticks, amounts too large to draw as they are, and
+// values that are not finite; the hover text of a turn.
+#include "chart_model.h"
+
+#include "case_name.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace zef {
+namespace {
+
+struct TickCase {
+    const char* name;
+    double span;
+    double interval;
+};
+
+class RoundTickIntervalTest : public ::testing::TestWithParam<TickCase> {};
+
+TEST_P(RoundTickIntervalTest, IsOneTwoOrFiveTimesAPowerOfTen)
+{
+    EXPECT_DOUBLE_EQ(RoundTickInterval(GetParam().span, 6), GetParam().interval);
+}
+
+INSTANTIATE_TEST_SUITE_P(Spans, RoundTickIntervalTest,
+                         ::testing::Values(TickCase{"ThirtyTurns", 30, 5}, TickCase{"Gold", 150000, 50000},
+                                           TickCase{"Small", 7, 2}, TickCase{"Empty", 0, 1},
+                                           TickCase{"Infinite", std::numeric_limits<double>::infinity(), 1},
+                                           TickCase{"Largest", 1.7e308, 5e307}),
+                         testing::CaseName<TickCase>);
+
+TurnRecording RecordingOf(std::vector<std::pair<double, double>> goldAndMana)
+{
+    TurnRecording recording;
+    std::int32_t turn = 0;
+    for (const auto& [gold, mana] : goldAndMana) {
+        recording.samples.push_back({++turn, 4, gold, mana, 0, 0, 0, 0, 0});
+    }
+    return recording;
+}
+
+TEST(ChartModelTest, TheLargestAmountsGiveAFiniteAxisInAScaledUnit)
+{
+    const ChartModel model = MakeChartModel(RecordingOf({{1.7e308, -1.7e308}, {-1.7e308, 1.7e308}}));
+    EXPECT_TRUE(std::isfinite(model.amounts.max - model.amounts.min));
+    EXPECT_LT(model.amounts.min, -1.7e308 / model.amountScale);
+    EXPECT_GT(model.amounts.max, 1.7e308 / model.amountScale);
+    EXPECT_EQ(model.amountTitle, "zl / mn (× 1e+306)");
+    EXPECT_TRUE(model.notes.empty());
+}
+
+TEST(ChartModelTest, ValuesThatAreNotFiniteCutTheCurveAndAreNamed)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    const ChartModel model =
+        MakeChartModel(RecordingOf({{100, 5}, {inf, 5}, {50, -inf}, {-20, std::nan("")}, {10, 5}}));
+    ASSERT_EQ(model.gold.size(), 2u);
+    EXPECT_EQ(model.gold[0].size(), 1u);
+    EXPECT_EQ(model.gold[1].size(), 3u);
+    EXPECT_EQ(model.goldBelowZero[1][1].value, -20);
+    EXPECT_EQ(model.goldBelowZero[1][0].value, 0);
+    EXPECT_EQ(model.mana.size(), 2u);
+    EXPECT_EQ(model.notes, (std::vector<std::string>{"zlato: nekonečno od tahu 2", "mana: minus nekonečno od tahu 3"}));
+    EXPECT_EQ(model.amountScale, 1);
+}
+
+TEST(TurnTipTest, ShowsTheTurnsFiguresInCzechDigitGroups)
+{
+    const TurnSample sample{12, 7, -1500.5, 2000, 20, 100, 1000, 5000, 360};
+    EXPECT_EQ(TurnTip(sample, "Čaro"),
+              "tah 12, řádek 7 (Čaro)\nzl: -1\u00a0500   mn: 2\u00a0000\nzl/TU: 20   mn/TU: 100\n"
+              "příjem zl: 1\u00a0000   mn: 5\u00a0000\nDMG: 360");
+}
+
+}  // namespace
+}  // namespace zef

@@ -1,0 +1,187 @@
+// The window's work on the player's files: a refresh that cannot save, or
+// that would write over a plan it never saw, runs nothing and keeps the
+// report; files that cannot be read stop the refresh with a message; a save
+// cut off in the middle is offered back; counts are not lost.
+#include "window_core.h"
+
+#include "case_name.h"
+#include "file_bytes.h"
+#include "plan_folder.h"
+#include "recorded_dialogs.h"
+
+#include <gtest/gtest.h>
+
+namespace zef {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+
+constexpr const char* kCatalogue = "Pesi 100 0 0 0 0 0 25 1\r\n";
+constexpr const char* kSavedPlan = "@zl 5000\r\n1 100\r\n";
+
+class WindowCoreTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        WriteBytes("arm.txt", kCatalogue);
+        WriteBytes("rekrut.txt", kSavedPlan);
+        std::filesystem::create_directories(settings_);
+    }
+
+    // A window opened on the folder, as the front end opens it.
+    std::unique_ptr<WindowCore> Open()
+    {
+        auto core = std::make_unique<WindowCore>(dialogs_, recovery_);
+        testing::OpenWindow(*core, settings_);
+        return core;
+    }
+
+    const testing::PlanFolder folder_;
+    const std::filesystem::path settings_ = folder_.path() / "settings";
+    const std::filesystem::path recovery_ = folder_.path() / "state";
+    testing::RecordedDialogs dialogs_;
+};
+
+TEST_F(WindowCoreTest, APlanChangedOnDiskIsOverwrittenOnlyAfterYes)
+{
+    for (const bool yes : {false, true}) {
+        WriteBytes("rekrut.txt", kSavedPlan);
+        auto core = Open();
+        const std::string report = core->planningState().reportText;
+        WriteBytes("rekrut.txt", "@zl 9\r\n1 300\r\n");  // another window's plan
+        dialogs_.answer = yes;
+        dialogs_.questions.clear();
+        EXPECT_EQ(core->refresh("@zl 5000\n1 100\n"), yes);
+        ASSERT_EQ(dialogs_.questions.size(), 1u);
+        EXPECT_NE(dialogs_.questions[0].find("Přepsat"), std::string::npos);
+        EXPECT_EQ(ReadBytes("rekrut.txt"), yes ? kSavedPlan : "@zl 9\r\n1 300\r\n");
+        EXPECT_EQ(core->planningState().reportText.size() > report.size(), yes);
+    }
+    // Once written, the window knows the file again and asks no more.
+    auto core = Open();
+    dialogs_.questions.clear();
+    EXPECT_TRUE(core->refresh("1 200\n"));
+    EXPECT_TRUE(dialogs_.questions.empty());
+}
+
+struct StoppedRefresh {
+    const char* name;
+    std::string editor;
+    void (*spoil)();      // what stands in the way
+    const char* message;  // what the message says
+    bool saved;           // the plan was saved before the run was refused
+};
+
+class StoppedRefreshTest : public WindowCoreTest, public ::testing::WithParamInterface<StoppedRefresh> {};
+
+TEST_P(StoppedRefreshTest, ShowsOneMessageAndKeepsTheReport)
+{
+    auto core = Open();
+    const std::string report = core->planningState().reportText;
+    const std::string plan = ReadBytes("rekrut.txt");
+    GetParam().spoil();
+    dialogs_.errors.clear();
+    EXPECT_FALSE(core->refresh(GetParam().editor));
+    ASSERT_EQ(dialogs_.errors.size(), 1u);
+    EXPECT_NE(dialogs_.errors[0].find(GetParam().message), std::string::npos) << dialogs_.errors[0];
+    EXPECT_EQ(core->planningState().reportText, report);
+    if (std::filesystem::is_regular_file("rekrut.txt")) {
+        EXPECT_EQ(ReadBytes("rekrut.txt") == plan, !GetParam().saved);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Causes, StoppedRefreshTest,
+    ::testing::Values(StoppedRefresh{"UnencodableCharacter", "1 10\n2 20 → x", [] {}, "Znak „→“ (U+2192) na řádku 2",
+                                     false},
+                      StoppedRefresh{"FolderInThePlansPlace", "1 10\n",
+                                     [] {
+                                         std::filesystem::remove("rekrut.txt");
+                                         std::filesystem::create_directory("rekrut.txt");
+                                     },
+                                     "do souboru „rekrut.txt“: je to složka, ne soubor", false},
+                      StoppedRefresh{"FolderInTheCataloguesPlace", "1 10\n",
+                                     [] {
+                                         std::filesystem::remove("arm.txt");
+                                         std::filesystem::create_directory("arm.txt");
+                                     },
+                                     "Soubor „arm.txt“ nejde přečíst: je to složka, ne soubor", true},
+                      // 10 damage a turn: 21474836473 damage takes 2147483648 turns, one more than a run counts.
+                      StoppedRefresh{"TooLongPlan", "; příliš\n1 21474836473\n", [] {},
+                                     "Řádek 2 souboru „rekrut.txt“ („1 21474836473“) potřebuje 2147483648 tahů", true},
+                      StoppedRefresh{"AmountBeyondEveryNumber", "@facktor 1" + std::string(400, '9') + "\n1 5\n", [] {},
+                                     "potřebuje víc tahů, než lze spočítat", true}),
+    testing::CaseName<StoppedRefresh>);
+
+TEST_F(WindowCoreTest, ARunCancelledForTheClosingWindowAddsNothing)
+{
+    WriteBytes("arm.txt", "Pesi 100 0 0 0 0 0 1 1\r\n");
+    auto core = Open();
+    const std::string report = core->planningState().reportText;
+    // The window closes while the first progress report is due.
+    dialogs_.progress = [&](std::uint64_t, std::uint64_t) {
+        core->cancelRun();
+        return true;
+    };
+    EXPECT_FALSE(core->refresh("@zl 1\n1 400000000\n"));
+    EXPECT_EQ(core->planningState().reportText, report);
+    EXPECT_FALSE(core->running());
+}
+
+TEST_F(WindowCoreTest, TwoWindowsKeepBothCounts)
+{
+    WriteBytes(settings_ / "zeF.ini", "[Statistika]\r\nspusteni=10\r\nnavrhArmady=100\r\n");
+    auto first = Open();
+    auto second = Open();
+    dialogs_.answer = true;
+    for (int i = 0; i < 2; ++i) {
+        first->refresh("1 100\n");
+    }
+    for (int i = 0; i < 3; ++i) {
+        second->refresh("1 200\n");
+    }
+    first->closeSettings({1, 2, true});
+    second->closeSettings({3, 4, true});
+    const std::string stored = ReadBytes(settings_ / "zeF.ini");
+    EXPECT_NE(stored.find("spusteni=12\r\n"), std::string::npos) << stored;
+    EXPECT_NE(stored.find("navrhArmady=105\r\n"), std::string::npos) << stored;
+}
+
+TEST_F(WindowCoreTest, WithoutAHomeFolderTheCloseSaysSo)
+{
+    WindowCore core(dialogs_, recovery_);
+    core.openSettings(std::nullopt);
+    core.closeSettings({1, 2, true});
+    ASSERT_EQ(dialogs_.errors.size(), 1u);
+    EXPECT_EQ(dialogs_.errors[0], "Unable to write to zeF.ini / není známa domovská složka uživatele");
+}
+
+// A mark and a copy as an in-place save leaves them when it is cut off.
+class InterruptedSaveTest : public WindowCoreTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(InterruptedSaveTest, IsOfferedBackAndTheCopyKeptUntilTheNextSave)
+{
+    const bool restore = GetParam();
+    PlanRecovery(recovery_, "rekrut.txt").keep(kSavedPlan);
+    WriteBytes("rekrut.txt", "@zl 5000\r\n1 1");  // torn
+    dialogs_.answer = restore;
+    auto core = Open();
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_NE(dialogs_.questions[0].find("Ukládání souboru „rekrut.txt“ se minule nedokončilo"), std::string::npos);
+    EXPECT_EQ(ReadBytes("rekrut.txt"), restore ? kSavedPlan : "@zl 5000\r\n1 1");
+    // Asked once; the copy stays.
+    auto again = Open();
+    EXPECT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(recovery_), {}), 1);
+    dialogs_.answer = true;
+    EXPECT_TRUE(again->refresh("1 300\n"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(recovery_), {}), 0);
+}
+
+std::string AnswerName(const ::testing::TestParamInfo<bool>& answer) { return answer.param ? "Yes" : "No"; }
+
+INSTANTIATE_TEST_SUITE_P(Answers, InterruptedSaveTest, ::testing::Values(true, false), AnswerName);
+
+}  // namespace
+}  // namespace zef

@@ -1,0 +1,103 @@
+#include "file_messages.h"
+
+#include "plan_file.h"
+#include "turn_budget.h"
+
+#include <cstdio>
+
+namespace zef {
+
+namespace {
+
+constexpr std::string_view kNothingComputed = "Nic se nepřepočítalo.";
+
+std::string Quoted(std::string_view name) { return "„" + std::string(name) + "“"; }
+
+}  // namespace
+
+std::string CzechReason(const FileFailure& failure)
+{
+    switch (failure.problem) {
+    case FileProblem::NoSpace: return "na disku není místo";
+    case FileProblem::QuotaExceeded: return "je vyčerpaná kvóta místa na disku";
+    case FileProblem::TooLarge: return "soubor by byl větší, než systém dovolí";
+    case FileProblem::NoPermission: return "chybí oprávnění";
+    case FileProblem::ReadOnlyFile: return "soubor je jen pro čtení";
+    case FileProblem::ReadOnlyFileSystem: return "disk je jen pro čtení";
+    case FileProblem::IsFolder: return "je to složka, ne soubor";
+    case FileProblem::NotRegularFile: return "není to obyčejný soubor";
+    case FileProblem::NotFound: return "soubor nebo složka neexistuje";
+    case FileProblem::InputOutput: return "chyba čtení nebo zápisu na disku";
+    case FileProblem::NoHomeFolder: return "není známa domovská složka uživatele";
+    case FileProblem::Other: break;
+    }
+    return failure.systemText;
+}
+
+std::string CannotCreateMessage(std::string_view name, const FileFailure& failure)
+{
+    return "Soubor " + Quoted(name) + " nejde vytvořit: " + CzechReason(failure) + ".";
+}
+
+std::string UnreadablePlanMessage(std::string_view name, const FileFailure& failure)
+{
+    return "Soubor " + Quoted(name) + " nejde přečíst: " + CzechReason(failure) +
+           ". Editor zůstává prázdný a plán se do souboru neuloží, dokud jeho přepsání nepotvrdíte.";
+}
+
+std::string UnreadableDataFileMessage(std::string_view name, const FileFailure& failure)
+{
+    return "Soubor " + Quoted(name) + " nejde přečíst: " + CzechReason(failure) + ". " + std::string(kNothingComputed);
+}
+
+std::string PlanNotSavedMessage(std::string_view name, const FileFailure& failure)
+{
+    if (failure.problem == FileProblem::ReadOnlyFile) {
+        return "Soubor " + Quoted(name) + " je jen pro čtení, plán do něj nejde uložit. " +
+               std::string(kNothingComputed);
+    }
+    return "Plán se nepodařilo uložit do souboru " + Quoted(name) + ": " + CzechReason(failure) +
+           ". Soubor zůstal, jak byl. " + std::string(kNothingComputed);
+}
+
+std::string UnencodableCharacterMessage(std::string_view name, const UnencodableCharacter& character)
+{
+    char codePoint[16];
+    std::snprintf(codePoint, sizeof codePoint, "%04x", static_cast<unsigned>(character.codePoint));
+    return "Znak " + Quoted(character.character) + " (U+" + codePoint + ") na řádku " + std::to_string(character.line) +
+           " nejde uložit do " + std::string(name) + " v kódování Windows-1250. Nic se neuložilo ani nepřepočítalo.";
+}
+
+std::string OverwriteQuestion(std::string_view name)
+{
+    return "Soubor " + Quoted(name) +
+           " se změnil od chvíle, kdy ho toto okno načetlo nebo uložilo (nebo ho nešlo přečíst). Přepsat ho plánem "
+           "z editoru?";
+}
+
+std::string InterruptedSaveQuestion(std::string_view name)
+{
+    return "Ukládání souboru " + Quoted(name) +
+           " se minule nedokončilo (program skončil uprostřed zápisu), takže soubor může být neúplný. Vrátit plán, "
+           "jak byl před tímto uložením? Kopie zůstane uschovaná do příštího uložení.";
+}
+
+std::string PlanTooLongMessage(const PlanTooLong& refusal)
+{
+    const std::string line = "Řádek " + std::to_string(refusal.line().fileLine) + " souboru " + Quoted(kPlanFileName) +
+                             " (" + Quoted(DecodeWindows1250(refusal.line().text)) + ")";
+    std::string needs;
+    if (!refusal.countable()) {
+        needs = "potřebuje víc tahů, než lze spočítat";
+    } else if (refusal.runTurns() != refusal.lineTurns()) {
+        needs = "potřebuje " + std::to_string(refusal.lineTurns()) + " tahů, s předchozími řádky " +
+                std::to_string(refusal.runTurns()) + "; jeden výpočet jich zvládne nejvýše " +
+                std::to_string(kMaxRunTurns);
+    } else {
+        needs = "potřebuje " + std::to_string(refusal.lineTurns()) + " tahů; jeden výpočet jich zvládne nejvýše " +
+                std::to_string(kMaxRunTurns);
+    }
+    return line + " " + needs + ". " + std::string(kNothingComputed);
+}
+
+}  // namespace zef

@@ -1,0 +1,40 @@
+// What the window tells the player when a file stands in the way, in Czech
+// (UTF-8), naming the file and saying what was and was not done.
+#pragma once
+
+#include "file_failure.h"
+#include "windows1250.h"
+
+#include <string>
+#include <string_view>
+
+namespace zef {
+
+class PlanTooLong;
+
+// The cause in Czech words; the system's own text only where there are none.
+std::string CzechReason(const FileFailure& failure);
+
+std::string CannotCreateMessage(std::string_view name, const FileFailure& failure);
+
+// The plan could not be loaded into the editor at start-up.
+std::string UnreadablePlanMessage(std::string_view name, const FileFailure& failure);
+
+// A data file could not be read during a refresh.
+std::string UnreadableDataFileMessage(std::string_view name, const FileFailure& failure);
+
+std::string PlanNotSavedMessage(std::string_view name, const FileFailure& failure);
+
+// The editor holds a character that the plan file cannot.
+std::string UnencodableCharacterMessage(std::string_view name, const UnencodableCharacter& character);
+
+// Asked before a refresh replaces a plan file that this window did not write
+// or load as it now stands.
+std::string OverwriteQuestion(std::string_view name);
+
+// Asked at start-up when a save of the plan was cut off in the middle.
+std::string InterruptedSaveQuestion(std::string_view name);
+
+std::string PlanTooLongMessage(const PlanTooLong& refusal);
+
+}  // namespace zef

@@ -1,0 +1,146 @@
+#include "file_replace.h"
+
+#include <utility>
+
+namespace zef {
+
+namespace {
+
+constexpr std::size_t kBufferBytes = 1 << 16;
+
+std::optional<FileFailure> Failed(std::error_code error)
+{
+    if (!error) {
+        return std::nullopt;
+    }
+    return FailureOf(error);
+}
+
+// Overwrites the file from its start and cuts it to the new length; nothing
+// is cut before the new bytes are down.
+std::optional<FileFailure> Overwrite(NativeFile& file, std::string_view bytes)
+{
+    if (std::error_code error = file.rewind()) {
+        return FailureOf(error);
+    }
+    if (std::error_code error = file.write(bytes)) {
+        return FailureOf(error);
+    }
+    if (std::error_code error = file.truncate(bytes.size())) {
+        return FailureOf(error);
+    }
+    return Failed(file.sync());
+}
+
+std::optional<FileFailure> ReplaceInPlace(const std::filesystem::path& path, std::string_view bytes,
+                                          RewriteGuard* guard)
+{
+    std::error_code error;
+    NativeFile file = NativeFile::OpenForRewrite(path, error);
+    if (error) {
+        return FailureOf(error);
+    }
+    std::string old;
+    if ((error = file.readAll(old))) {
+        return FailureOf(error);
+    }
+    if (guard) {
+        if (std::optional<FileFailure> failure = guard->keep(old)) {
+            return failure;
+        }
+    }
+    const std::optional<FileFailure> failure = Overwrite(file, bytes);
+    // The old bytes fitted before, so they fit again.
+    if (failure && Overwrite(file, old)) {
+        // Neither whole: the guard's copy is all that is left of the old file.
+        return failure;
+    }
+    if (guard) {
+        guard->release();
+    }
+    return failure;
+}
+
+}  // namespace
+
+PendingFile::PendingFile(std::filesystem::path target) : target_(std::move(target)) {}
+
+PendingFile::~PendingFile() { discard(); }
+
+std::optional<FileFailure> PendingFile::open()
+{
+    std::error_code error;
+    if (std::filesystem::exists(target_, error) && !std::filesystem::is_regular_file(target_, error)) {
+        file_ = NativeFile::OpenForWriting(target_, error);
+    } else {
+        file_ = NativeFile::CreateBeside(target_, temporary_, error);
+    }
+    return Failed(error);
+}
+
+std::optional<FileFailure> PendingFile::write(std::string_view bytes)
+{
+    buffer_.append(bytes);
+    return buffer_.size() >= kBufferBytes ? flushBuffer() : std::nullopt;
+}
+
+std::optional<FileFailure> PendingFile::flushBuffer()
+{
+    const std::error_code error = file_.write(buffer_);
+    buffer_.clear();
+    return Failed(error);
+}
+
+std::optional<FileFailure> PendingFile::commit()
+{
+    if (std::optional<FileFailure> failure = flushBuffer()) {
+        return failure;
+    }
+    if (std::error_code error = file_.sync()) {
+        return FailureOf(error);
+    }
+    if (std::error_code error = file_.close()) {
+        return FailureOf(error);
+    }
+    if (temporary_.empty()) {
+        return std::nullopt;
+    }
+    if (std::error_code error = RenameOver(temporary_, target_)) {
+        return FailureOf(error);
+    }
+    temporary_.clear();
+    return std::nullopt;
+}
+
+void PendingFile::discard()
+{
+    file_ = NativeFile();
+    if (!temporary_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary_, ignored);
+        temporary_.clear();
+    }
+}
+
+std::optional<FileFailure> ReplaceFileVerified(const std::filesystem::path& path, std::string_view bytes,
+                                               RewriteGuard* guard)
+{
+    std::error_code error;
+    const bool existing = std::filesystem::is_regular_file(path, error);
+    if (existing && !IsWritableFile(path)) {
+        return FileFailure{FileProblem::ReadOnlyFile, {}};
+    }
+    PendingFile pending(path);
+    if (std::optional<FileFailure> failure = pending.open()) {
+        if (existing) {
+            return ReplaceInPlace(path, bytes, guard);
+        }
+        return failure;
+    }
+    if (std::optional<FileFailure> failure = pending.write(bytes)) {
+        return failure;
+    }
+    return pending.commit();
+}
+
+}  // namespace zef

@@ -1,0 +1,175 @@
+#include "window_core.h"
+
+#include "catalogue.h"
+#include "data_file.h"
+#include "file_messages.h"
+#include "plan_file.h"
+#include "run_plan.h"
+#include "turn_budget.h"
+#include "whole_file.h"
+#include "windows1250.h"
+
+#include <utility>
+
+namespace zef {
+
+namespace {
+
+// Created in this order when missing.
+constexpr const char* kDataFiles[] = {kPlanFileName, kCatalogueFileName};
+
+}  // namespace
+
+WindowCore::WindowCore(WindowDialogs& dialogs, const std::optional<std::filesystem::path>& recoveryFolder)
+    : dialogs_(dialogs), planOnDisk_(kPlanFileName), recovery_(recoveryFolder, kPlanFileName)
+{
+}
+
+WindowCore::~WindowCore() = default;
+
+void WindowCore::createDataFiles()
+{
+    for (const char* name : kDataFiles) {
+        if (const std::optional<FileFailure> failure = CreateIfMissing(name)) {
+            dialogs_.showError(CannotCreateMessage(name, *failure));
+        }
+    }
+}
+
+void WindowCore::offerInterruptedSave()
+{
+    const FileRead plan = ReadWholeFile(planOnDisk_.path());
+    if (plan.failure) {
+        return;
+    }
+    const std::optional<std::string> before = recovery_.interruptedSave(plan.bytes);
+    if (!before) {
+        return;
+    }
+    if (dialogs_.askYesNo(InterruptedSaveQuestion(kPlanFileName))) {
+        // No copy of the torn file: the one kept must survive this write.
+        if (const std::optional<FileFailure> failure = ReplaceFileVerified(planOnDisk_.path(), *before)) {
+            dialogs_.showError(PlanNotSavedMessage(kPlanFileName, *failure));
+            return;
+        }
+    }
+    recovery_.forgetInterruptedSave();
+}
+
+std::optional<std::string> WindowCore::loadPlan()
+{
+    const FileRead plan = ReadWholeFile(planOnDisk_.path());
+    if (plan.failure) {
+        dialogs_.showError(UnreadablePlanMessage(kPlanFileName, *plan.failure));
+        return std::nullopt;
+    }
+    if (!plan.missing) {
+        planOnDisk_.remember(plan.bytes);
+    }
+    return DecodeWindows1250(plan.bytes);
+}
+
+bool WindowCore::refresh(std::string_view editorText)
+{
+    if (running_) {
+        return false;
+    }
+    ++DesignCount;
+    const Windows1250Text plan = EncodeWindows1250(editorText);
+    if (plan.failure) {
+        dialogs_.showError(UnencodableCharacterMessage(kPlanFileName, *plan.failure));
+        return false;
+    }
+    return savePlan(plan.bytes) && run();
+}
+
+bool WindowCore::savePlan(const std::string& bytes)
+{
+    const PlanOnDisk::Write write = planOnDisk_.whatWritingMeans(bytes);
+    // Rewriting the same bytes changes nothing and would only cost a sync.
+    if (write == PlanOnDisk::Write::Needless) {
+        planOnDisk_.remember(bytes);
+        return true;
+    }
+    if (write == PlanOnDisk::Write::Unseen && !dialogs_.askYesNo(OverwriteQuestion(kPlanFileName))) {
+        return false;
+    }
+    if (const std::optional<FileFailure> failure = ReplaceFileVerified(planOnDisk_.path(), bytes, &recovery_)) {
+        dialogs_.showError(PlanNotSavedMessage(kPlanFileName, *failure));
+        return false;
+    }
+    recovery_.saved();
+    planOnDisk_.remember(bytes);
+    return true;
+}
+
+bool WindowCore::run()
+{
+    running_ = true;
+    cancelled_ = false;
+    struct Done {
+        bool& flag;
+        ~Done() { flag = false; }
+    } done{running_};
+
+    const PlanProgress shown = dialogs_.runProgress();
+    const PlanProgress progress = [&](std::uint64_t turnsDone, std::uint64_t turnsTotal) {
+        return !cancelled_ && (!shown || shown(turnsDone, turnsTotal)) && !cancelled_;
+    };
+    TurnRecorder recorder;
+    try {
+        if (RunPlan(planningState_, progress, &recorder) == PlanOutcome::Cancelled) {
+            return false;
+        }
+    } catch (const DataFileError& error) {
+        dialogs_.showError(UnreadableDataFileMessage(error.fileName(), FailureOf(error.code())));
+        return false;
+    } catch (const PlanTooLong& refusal) {
+        dialogs_.showError(PlanTooLongMessage(refusal));
+        return false;
+    } catch (const std::exception& error) {
+        dialogs_.showError(error.what());
+        return false;
+    }
+    lastRecording_ = recorder.recording();
+    return true;
+}
+
+StoredSettings WindowCore::openSettings(const std::optional<std::filesystem::path>& folder)
+{
+    settingsFolder_ = folder;
+    StoredSettings stored;
+    if (folder) {
+        SettingsIni = std::make_unique<IniFile>(*folder / kSettingsFileName);
+        stored = ReadSettings(*SettingsIni);
+    }
+    settingsAtStart_ = stored;
+    StartCount = stored.starts + 1;
+    DesignCount = stored.designs;
+    RecruitCount = stored.recruitments;
+    return stored;
+}
+
+void WindowCore::closeSettings(const WindowPlacement& now)
+{
+    if (!SettingsIni) {
+        // No home folder to hold the file: say so rather than lose the counts silently.
+        dialogs_.showError(std::string("Unable to write to ") + kSettingsFileName,
+                           CzechReason({FileProblem::NoHomeFolder, {}}));
+        return;
+    }
+    const StoredSettings onDisk = ReadSettings(*SettingsIni);
+    StoredSettings current{now.left, now.top, StartCount, DesignCount, RecruitCount, now.intro};
+    if (!now.positionKnown) {
+        current.left = onDisk.left;
+        current.top = onDisk.top;
+    }
+    try {
+        WriteSettings(*SettingsIni, SettingsToStore(onDisk, settingsAtStart_, current));
+    } catch (const IniWriteError& error) {
+        dialogs_.showError(error.what(), CzechReason(error.failure()));
+    }
+    SettingsIni.reset();
+}
+
+}  // namespace zef

@@ -1,0 +1,36 @@
+// The program entry. The build stamp runs before the application object
+// exists, then the one window is created (with its core and intro player)
+// and the message loop runs until it closes. The GL libraries go only once
+// the window is gone.
+#include "application_title.h"
+#include "czech_qt_texts.h"
+#include "gl_libraries.h"
+#include "settings_location.h"
+#include "termination_close.h"
+#include "verInc.h"
+#include "webU.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    zef::StampBuild();
+    QApplication application(argc, argv);
+    zef::InstallCzechQtTexts(application);
+    zef::SetApplicationTitle(QStringLiteral("Spinwheel"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("zef"));
+    // Before the window: its creation runs the first refresh, which a TERM may interrupt.
+    zef::CloseOnTermination([] {
+        if (zef::Form1) {
+            zef::Form1->CloseOnTermination();
+        }
+    });
+    int status = 0;
+    {
+        zef::TForm1 window(zef::ProgramSettingsFolder());
+        window.show();
+        status = QApplication::exec();
+    }
+    zef::UnloadGLLibraries();
+    return status;
+}

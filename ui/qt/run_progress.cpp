@@ -1,0 +1,47 @@
+#include "run_progress.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+
+#include <algorithm>
+#include <memory>
+
+namespace zef {
+
+namespace {
+
+constexpr int kProgressSteps = 1000;
+
+struct ProgressState {
+    QElapsedTimer clock;
+    std::unique_ptr<QProgressDialog> dialog;
+};
+
+}  // namespace
+
+PlanProgress ProgressDialogHook(QWidget* window, std::chrono::milliseconds delay)
+{
+    auto state = std::make_shared<ProgressState>();
+    state->clock.start();
+    return [window, delay, state](std::uint64_t turnsDone, std::uint64_t turnsTotal) {
+        if (!state->dialog && std::chrono::milliseconds(state->clock.elapsed()) >= delay) {
+            state->dialog = std::make_unique<QProgressDialog>(QStringLiteral("Počítám plán…"), QStringLiteral("Zrušit"),
+                                                              0, kProgressSteps, window);
+            state->dialog->setWindowModality(Qt::WindowModal);
+            state->dialog->setMinimumDuration(0);
+            state->dialog->show();
+        }
+        if (!state->dialog) {
+            // Repaint, but keep clicks and keys for after the run.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            return true;
+        }
+        const std::uint64_t total = turnsTotal ? turnsTotal : 1;
+        state->dialog->setValue(static_cast<int>(std::min(turnsDone, total) * kProgressSteps / total));
+        QCoreApplication::processEvents();
+        return !state->dialog->wasCanceled();
+    };
+}
+
+}  // namespace zef
