@@ -1,12 +1,14 @@
-// Feeds arbitrary bytes through a whole planning run: the bytes before the
-// first NUL are the catalogue, the rest the plan (without a NUL, both get all
-// the bytes).
+// Feeds arbitrary bytes through a whole planning run and the reading of its
+// plan lines: the bytes before the first NUL are the catalogue, the rest the
+// plan (without a NUL, both get all the bytes).
 #include "catalogue.h"
 #include "plan_file.h"
 #include "plan_order.h"
+#include "plan_reading.h"
 #include "run_plan.h"
 #include "turn_budget.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
@@ -31,6 +33,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     zef::LoadCatalogue(state, catalogue);
     zef::LoadPlan(state, plan);
     zef::OrderPlan(state);
+    // The readings must count exactly the plan lines the reader loaded.
+    const auto readings = zef::ReadPlanLines(state, plan);
+    if (std::ranges::count_if(readings, [](const auto& r) { return r.planNumber > 0; }) != state.planCount) {
+        std::abort();
+    }
     try {
         if (zef::PlannedTurns(state) > kMaxTurns) {
             return -1;
