@@ -1,7 +1,9 @@
-// How fast a planning run is: a whole run with file reading, and the cost of
-// one simulated turn.
+// How fast a planning run is: a whole run with file reading, a preview of the
+// editor's text from bytes in memory, and the cost of one simulated turn.
 #include "plan_folder.h"
+#include "plan_inputs.h"
 #include "run_plan.h"
+#include "shortfall_finder.h"
 #include "turn_recorder.h"
 
 #include <benchmark/benchmark.h>
@@ -13,17 +15,23 @@ namespace {
 using zef::testing::PlanFolder;
 
 // 20 unit types of strength 10 and batch 10; each plan line takes 100 turns.
+zef::PlanInputs FullPlan()
+{
+    zef::PlanInputs full;
+    full.catalogue = "Jednotky\r\n";
+    full.plan = "@zl 120000\r\n@zld 1000\r\n@mnt 5000\r\n@mna 20100\r\n@dmg 0\r\n@maxmn 198021\r\n@facktor 1\r\n";
+    for (int row = 1; row <= 20; ++row) {
+        full.catalogue += "Unit " + std::to_string(20 * row) + " 5 0 " + std::to_string(row) + " 1 0 10 10\r\n";
+        full.plan += "U " + std::to_string(row) + " 4000\r\n";
+    }
+    return full;
+}
+
 void WriteFullPlan(const PlanFolder& folder)
 {
-    std::string catalogue = "Jednotky\r\n";
-    std::string plan =
-        "@zl 120000\r\n@zld 1000\r\n@mnt 5000\r\n@mna 20100\r\n@dmg 0\r\n@maxmn 198021\r\n@facktor 1\r\n";
-    for (int row = 1; row <= 20; ++row) {
-        catalogue += "Unit " + std::to_string(20 * row) + " 5 0 " + std::to_string(row) + " 1 0 10 10\r\n";
-        plan += "U " + std::to_string(row) + " 4000\r\n";
-    }
-    folder.writeCatalogue(catalogue);
-    folder.writePlan(plan);
+    const zef::PlanInputs full = FullPlan();
+    folder.writeCatalogue(full.catalogue);
+    folder.writePlan(full.plan);
 }
 
 void BM_FullRun(benchmark::State& state)
@@ -39,6 +47,23 @@ void BM_FullRun(benchmark::State& state)
     state.counters["turns"] = planning.turn;
 }
 BENCHMARK(BM_FullRun)->Unit(benchmark::kMicrosecond);
+
+// A preview of the editor's text: the full plan from bytes in memory, on a copy
+// of a window's planning state that holds one report, with the shortfall finder.
+void BM_PreviewRun(benchmark::State& state)
+{
+    const zef::PlanInputs full = FullPlan();
+    zef::PlanningState window;
+    zef::RunPlan(window, full.catalogue, full.plan);
+    for (auto _ : state) {
+        zef::PlanningState preview = window;
+        zef::ShortfallFinder shortfall;
+        zef::RunPlan(preview, full.catalogue, full.plan, {}, &shortfall);
+        benchmark::DoNotOptimize(shortfall.gold());
+    }
+    state.counters["turns"] = window.turn;
+}
+BENCHMARK(BM_PreviewRun)->Unit(benchmark::kMicrosecond);
 
 // Ten million turns of one unit type: the cost of the turn loop itself.
 constexpr int kLoopTurns = 10'000'000;

@@ -1,7 +1,8 @@
 #include "catalogue.h"
 
-#include "data_file.h"
+#include "data_lines.h"
 #include "number_runs.h"
+#include "plan_inputs.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -28,17 +29,14 @@ void FoldAccents(std::string& text)
     }
 }
 
-void LoadCatalogue(PlanningState& state)
+void LoadCatalogue(PlanningState& state, std::string_view bytes)
 {
     for (int row = 0; row < kCatalogueRows; ++row) {
         state.catalogueNames[row].clear();
         state.catalogueValues[row].fill(0);
     }
-    if (!DataFileExists(kCatalogueFileName)) {
-        return;
-    }
     int row = 0;
-    for (std::string& line : ReadDataFileLines(kCatalogueFileName)) {
+    for (std::string& line : SplitDataLines(bytes)) {
         FoldAccents(line);
         if (CountDigits(line) < kMinCatalogueDigits) {
             continue;
@@ -54,5 +52,7 @@ void LoadCatalogue(PlanningState& state)
         ++row;
     }
 }
+
+void LoadCatalogue(PlanningState& state) { LoadCatalogue(state, ReadDataFileOrEmpty(kCatalogueFileName)); }
 
 }  // namespace zef

@@ -101,28 +101,4 @@ std::string ReadDataFileBytes(const std::string& name)
     }
 }
 
-std::vector<std::string> ReadDataFileLines(const std::string& name)
-{
-    std::string bytes = ReadDataFileBytes(name);
-    constexpr char kEndOfFileMark = 26;
-    if (const auto mark = bytes.find(kEndOfFileMark); mark != std::string::npos) {
-        bytes.resize(mark);
-    }
-    std::vector<std::string> lines;
-    std::string line;
-    for (const char c : bytes) {
-        if (c == '\n') {
-            lines.push_back(std::move(line));
-            line.clear();
-        } else if (c != '\r') {
-            line.push_back(c);
-        }
-    }
-    // Text after the last line end is a line of its own.
-    if (!line.empty()) {
-        lines.push_back(std::move(line));
-    }
-    return lines;
-}
-
 }  // namespace zef

@@ -5,7 +5,6 @@
 #include <stdexcept>
 #include <string>
 #include <system_error>
-#include <vector>
 
 namespace zef {
 
@@ -37,11 +36,6 @@ bool DataFileExists(const std::string& name);
 // FIFO, a device) is refused without being opened, so a read never blocks.
 // Throws DataFileError when the file cannot be read.
 std::string ReadDataFileBytes(const std::string& name);
-
-// The file's lines: CR LF or a bare LF ends a line, a lone CR is dropped, a
-// byte 26 ends the file, and the last line needs no line end.
-// Throws DataFileError when the file cannot be read.
-std::vector<std::string> ReadDataFileLines(const std::string& name);
 
 }  // namespace zef
 

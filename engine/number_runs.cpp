@@ -39,22 +39,28 @@ double ParseNumberRun(std::string_view run)
     return ParseDecimal(run);
 }
 
+std::string_view NextNumberRun(std::string_view line, std::size_t& pos)
+{
+    while (pos < line.size() && !IsDigit(line[pos])) {
+        ++pos;
+    }
+    const std::size_t start = pos;
+    while (pos < line.size() && (IsDigit(line[pos]) || line[pos] == '.')) {
+        ++pos;
+    }
+    return line.substr(start, pos - start);
+}
+
 std::vector<double> ScanNumbers(std::string_view line, std::size_t limit)
 {
     std::vector<double> values;
-    std::size_t i = 0;
+    std::size_t pos = 0;
     while (values.size() < limit) {
-        while (i < line.size() && !IsDigit(line[i])) {
-            ++i;
-        }
-        if (i == line.size()) {
+        const std::string_view run = NextNumberRun(line, pos);
+        if (run.empty()) {
             break;
         }
-        const std::size_t start = i;
-        while (i < line.size() && (IsDigit(line[i]) || line[i] == '.')) {
-            ++i;
-        }
-        values.push_back(ParseNumberRun(line.substr(start, i - start)));
+        values.push_back(ParseNumberRun(run));
     }
     return values;
 }

@@ -16,8 +16,13 @@ std::size_t CountDigits(std::string_view line);
 // double, whatever the locale. A run too large for a double gives infinity.
 double ParseDecimal(std::string_view run);
 
-// A run of digits and points converts up to its second point: "1.2.3" is 1.2.
+// A run of digits and points converts up to its second point: "1.2.3" is
+// 1.2. An empty run is 0.
 double ParseNumberRun(std::string_view run);
+
+// The next number run at or after `pos`, which moves past it; empty when the
+// line holds no further run.
+std::string_view NextNumberRun(std::string_view line, std::size_t& pos);
 
 // The values of the first `limit` number runs of the line, in order.
 std::vector<double> ScanNumbers(std::string_view line, std::size_t limit);

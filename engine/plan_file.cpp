@@ -1,8 +1,9 @@
 #include "plan_file.h"
 
-#include "data_file.h"
+#include "data_lines.h"
 #include "number_runs.h"
 #include "plan_directives.h"
+#include "plan_inputs.h"
 #include "report_format.h"
 #include "rounding.h"
 
@@ -27,33 +28,24 @@ std::size_t DirectiveValueStart(std::string_view line)
     return line.size();
 }
 
-// Sets what the directive's fourth character selects.
-void ApplyDirective(PlanningState& state, std::string_view line, double& planFactor)
+std::string_view DirectiveValueRun(std::string_view line)
 {
-    const Directive* directive = line.size() > kSelectorPosition ? DirectiveFor(line[kSelectorPosition]) : nullptr;
-    if (!directive) {
-        return;
+    const std::size_t start = DirectiveValueStart(line);
+    std::size_t end = start;
+    while (end < line.size() && (IsDigit(line[end]) || line[end] == '.' || line[end] == '-')) {
+        ++end;
     }
-    const double value = DirectiveValue(line);
-    switch (directive->effect) {
-    case DirectiveEffect::TreasuryField: state.treasury.*directive->field = value; break;
+    const std::string_view run = line.substr(start, end - start);
+    return run.substr(0, run.find('-', 1));
+}
+
+void ApplyDirective(PlanningState& state, const Directive& directive, double value, double& planFactor)
+{
+    switch (directive.effect) {
+    case DirectiveEffect::TreasuryField: state.treasury.*directive.field = value; break;
     case DirectiveEffect::PlanFactor: planFactor = value; break;
     case DirectiveEffect::FileOrder: state.sortPlan = false; break;
     }
-}
-
-void AddPlanLine(PlanningState& state, std::string_view line, std::int32_t fileLine)
-{
-    // Lines past the 20th have no place in the plan.
-    if (state.planCount == kPlanLines) {
-        return;
-    }
-    const auto numbers = ScanNumbers(line, 2);
-    PlanLine& entry = state.plan[state.planCount];
-    entry.unitNo = numbers[0];
-    entry.amount = numbers.size() > 1 ? numbers[1] : 0.0;
-    state.planSources[state.planCount] = {fileLine, std::string(line.substr(0, kPlanLineSourceLength))};
-    ++state.planCount;
 }
 
 }  // namespace
@@ -80,35 +72,43 @@ std::string IfAbsentText(const Directive& directive)
     return directive.effect == DirectiveEffect::FileOrder ? "sorted" : FormatCount(RoundHalfEven(directive.start));
 }
 
-double DirectiveValue(std::string_view line)
+ClassifiedLine ClassifyPlanLine(std::string_view line)
 {
-    const std::size_t start = DirectiveValueStart(line);
-    std::size_t end = start;
-    while (end < line.size() && (IsDigit(line[end]) || line[end] == '.' || line[end] == '-')) {
-        ++end;
+    ClassifiedLine classified;
+    if (!line.empty() && line.front() == '@') {
+        classified.kind = PlanLineKind::Directive;
+        classified.directive = line.size() > kSelectorPosition ? DirectiveFor(line[kSelectorPosition]) : nullptr;
+        classified.valueRun = DirectiveValueRun(line);
+        classified.value = ParseNumberRun(classified.valueRun);
+    } else if (!line.empty() && line.front() == ';') {
+        classified.kind = PlanLineKind::Comment;
+    } else if (CountDigits(line) >= kMinPlanLineDigits) {
+        classified.kind = PlanLineKind::Plan;
+        std::size_t pos = 0;
+        classified.unitRun = NextNumberRun(line, pos);
+        classified.amountRun = NextNumberRun(line, pos);
+        classified.numbers = {ParseNumberRun(classified.unitRun), ParseNumberRun(classified.amountRun)};
     }
-    std::string_view run = line.substr(start, end - start);
-    if (const std::size_t innerMinus = run.find('-', 1); innerMinus != std::string_view::npos) {
-        run = run.substr(0, innerMinus);
-    }
-    return run.empty() ? 0.0 : ParseNumberRun(run);
+    return classified;
 }
 
-void LoadPlan(PlanningState& state)
+void LoadPlan(PlanningState& state, std::string_view bytes)
 {
     state.plan.fill(PlanLine{0, 0});
     state.planSources.fill(PlanLineSource{});
     state.planCount = 0;
     double planFactor = 1;
-    if (DataFileExists(kPlanFileName)) {
-        std::int32_t fileLine = 0;
-        for (const std::string& line : ReadDataFileLines(kPlanFileName)) {
-            ++fileLine;
-            if (!line.empty() && line.front() == '@') {
-                ApplyDirective(state, line, planFactor);
-            } else if (CountDigits(line) >= kMinPlanLineDigits && line.front() != ';') {
-                AddPlanLine(state, line, fileLine);
-            }
+    std::int32_t fileLine = 0;
+    for (const std::string& text : SplitDataLines(bytes)) {
+        ++fileLine;
+        const ClassifiedLine line = ClassifyPlanLine(text);
+        if (line.kind == PlanLineKind::Directive && line.directive) {
+            ApplyDirective(state, *line.directive, line.value, planFactor);
+        } else if (line.kind == PlanLineKind::Plan && state.planCount < kPlanLines) {
+            // Lines past the 20th have no place in the plan.
+            state.plan[state.planCount] = line.numbers;
+            state.planSources[state.planCount] = {fileLine, text.substr(0, kPlanLineSourceLength)};
+            ++state.planCount;
         }
     }
     for (int n = 0; n < state.planCount; ++n) {
@@ -116,5 +116,7 @@ void LoadPlan(PlanningState& state)
         line.amount = static_cast<double>(RoundHalfEven(Extended{line.amount} * planFactor));
     }
 }
+
+void LoadPlan(PlanningState& state) { LoadPlan(state, ReadDataFileOrEmpty(kPlanFileName)); }
 
 }  // namespace zef

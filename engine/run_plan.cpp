@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "plan_directives.h"
 #include "plan_file.h"
+#include "plan_inputs.h"
 #include "plan_order.h"
 #include "recruit.h"
 #include "report_format.h"
@@ -11,12 +12,13 @@
 
 namespace zef {
 
-PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress, TurnObserver* observer)
+PlanOutcome RunPlan(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes,
+                    const PlanProgress& progress, TurnObserver* observer)
 {
     state.treasury = StartTreasury();
     state.sortPlan = true;
-    LoadCatalogue(state);
-    LoadPlan(state);
+    LoadCatalogue(state, catalogueBytes);
+    LoadPlan(state, planBytes);
     state.turn = 0;
     state.lastReportedTurn = 0;
     OrderPlan(state);
@@ -40,6 +42,12 @@ PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress, TurnObse
         throw;
     }
     return PlanOutcome::Completed;
+}
+
+PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress, TurnObserver* observer)
+{
+    const PlanInputs inputs = ReadPlanInputs();
+    return RunPlan(state, inputs.catalogue, inputs.plan, progress, observer);
 }
 
 }  // namespace zef

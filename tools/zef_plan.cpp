@@ -1,6 +1,7 @@
 // zef-plan: one planning run in a folder, its report on standard output.
 #include "catalogue.h"
 #include "data_file.h"
+#include "explain.h"
 #include "file_replace.h"
 #include "plan_directives.h"
 #include "plan_file.h"
@@ -23,6 +24,7 @@ namespace {
 std::string Usage()
 {
     std::string usage = "Usage: zef-plan [-C DIR] [--utf8] [--csv FILE [--no-report]]\n"
+                        "       zef-plan [-C DIR] --explain\n"
                         "\n"
                         "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
                         "its report to standard output, as Windows-1250 text with CR LF line ends.\n"
@@ -51,6 +53,12 @@ std::string Usage()
                    "              FILE is taken before -C; \"-\" is standard output; a file is\n"
                    "              replaced only when the run succeeds\n"
                    "  --no-report write no report (needed with --csv -)\n"
+                   "  --explain   instead of the report, write what in rekrut.txt may not be what\n"
+                   "              was meant, one finding a line (UTF-8): numbers written with a\n"
+                   "              thousands separator or a letter O, unit numbers without a row,\n"
+                   "              plan lines past the 20th, lines that recruit nothing or have\n"
+                   "              no amount, and the plan lines where gold and mana first fall\n"
+                   "              below zero\n"
                    "  --help      show this text\n";
 }
 
@@ -124,6 +132,7 @@ int main(int argc, char** argv)
 {
     bool utf8 = false;
     bool report = true;
+    bool explain = false;
     const char* folder = nullptr;
     const char* csv = nullptr;
     for (int i = 1; i < argc; ++i) {
@@ -134,6 +143,8 @@ int main(int argc, char** argv)
             utf8 = true;
         } else if (arg == "--no-report") {
             report = false;
+        } else if (arg == "--explain") {
+            explain = true;
         } else if (arg == "-C" && i + 1 < argc) {
             folder = argv[++i];
         } else if (arg == "--csv" && i + 1 < argc) {
@@ -142,6 +153,11 @@ int main(int argc, char** argv)
             std::fputs(Usage().c_str(), stderr);
             return 2;
         }
+    }
+    // The findings take the report's place on standard output.
+    if (explain && (csv || !report)) {
+        std::fputs(Usage().c_str(), stderr);
+        return 2;
     }
     if (csv && report && std::string_view(csv) == "-") {
         std::fputs("zef-plan: --csv - writes to standard output, where the report goes: add --no-report\n", stderr);
@@ -166,6 +182,9 @@ int main(int argc, char** argv)
         return Fail(std::string(folder) + ": " + std::strerror(errno));
     }
     try {
+        if (explain) {
+            return WriteAll(zef::ExplainPlan()) ? 0 : Fail(ErrnoText("standard output"));
+        }
         zef::PlanningState state;
         if (csvTarget) {
             zef::TurnCsvWriter writer([&](std::string_view bytes) { csvTarget->write(bytes); });

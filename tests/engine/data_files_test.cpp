@@ -3,6 +3,7 @@
 #include "case_name.h"
 #include "catalogue.h"
 #include "data_file.h"
+#include "data_lines.h"
 #include "plan_directives.h"
 #include "plan_file.h"
 #include "plan_folder.h"
@@ -35,9 +36,7 @@ class DataFileLinesTest : public ::testing::TestWithParam<LinesCase> {};
 
 TEST_P(DataFileLinesTest, SplitsLikeTheGameFilesExpect)
 {
-    PlanFolder folder;
-    folder.write("data.txt", GetParam().bytes);
-    EXPECT_EQ(ReadDataFileLines("data.txt"), GetParam().expected);
+    EXPECT_EQ(SplitDataLines(GetParam().bytes), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -130,7 +129,7 @@ TEST(DataFileErrorTest, NamesTheFileAndTheReason)
     PlanFolder folder;
     std::filesystem::create_directory(folder.path() / "arm.txt");
     try {
-        ReadDataFileLines("arm.txt");
+        ReadDataFileBytes("arm.txt");
         FAIL() << "reading a directory must fail";
     } catch (const DataFileError& error) {
         EXPECT_EQ(error.fileName(), "arm.txt");

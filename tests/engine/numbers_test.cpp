@@ -100,7 +100,7 @@ class DirectiveValueTest : public ::testing::TestWithParam<DirectiveCase> {};
 
 TEST_P(DirectiveValueTest, ReadsTheFirstNumberFromTheFifthCharacter)
 {
-    EXPECT_EQ(DirectiveValue(GetParam().line), GetParam().expected);
+    EXPECT_EQ(ClassifyPlanLine(GetParam().line).value, GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, DirectiveValueTest,

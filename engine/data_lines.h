@@ -1,0 +1,15 @@
+// The line structure of the two data files, on their bytes, so that a file on
+// disk and a text held in memory are read alike.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zef {
+
+// CR LF or a bare LF ends a line, a lone CR is dropped, a byte 26 ends the
+// file, and the last line needs no line end. Bytes pass through untouched.
+std::vector<std::string> SplitDataLines(std::string_view bytes);
+
+}  // namespace zef

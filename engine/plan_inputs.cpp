@@ -1,0 +1,22 @@
+#include "plan_inputs.h"
+
+#include "catalogue.h"
+#include "data_file.h"
+#include "plan_file.h"
+
+namespace zef {
+
+std::string ReadDataFileOrEmpty(const std::string& name)
+{
+    return DataFileExists(name) ? ReadDataFileBytes(name) : std::string();
+}
+
+PlanInputs ReadPlanInputs()
+{
+    PlanInputs inputs;
+    inputs.catalogue = ReadDataFileOrEmpty(kCatalogueFileName);
+    inputs.plan = ReadDataFileOrEmpty(kPlanFileName);
+    return inputs;
+}
+
+}  // namespace zef

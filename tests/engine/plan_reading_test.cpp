@@ -1,0 +1,89 @@
+// How each plan line was read, and its warnings. The warnings the command
+// line's golden folder shows are not repeated here; these are the readings'
+// fields, the look-alikes that must not warn and the other wordings.
+#include "plan_reading.h"
+#include "case_name.h"
+#include "catalogue.h"
+#include "run_plan.h"
+#include "shortfall_finder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zef {
+namespace {
+
+// Idle adds no damage (strength 0).
+const char* const kCatalogue = "Foot 100 10 0 3 12 0 5 50\r\nIdle 1 0 0 0 0 0 0 1 000\r\n";
+
+PlanningState Catalogue()
+{
+    PlanningState state;
+    LoadCatalogue(state, kCatalogue);
+    return state;
+}
+
+TEST(ReadPlanLinesTest, RecordsWhatTheReaderMadeOfEachLine)
+{
+    const auto readings = ReadPlanLines(Catalogue(), "@facktor 1.5\r\n; 1 2\r\nx 5\r\nFoot 1.4 5\r\n");
+    ASSERT_EQ(readings.size(), 4u);
+    EXPECT_EQ(readings[0].directive->name, "@facktor");
+    EXPECT_EQ(readings[0].value, 1.5);
+    EXPECT_EQ(readings[1].kind, PlanLineKind::Comment);
+    EXPECT_EQ(readings[2].kind, PlanLineKind::Ignored);
+    const PlanLineReading& line = readings[3];
+    EXPECT_EQ(line.fileLine, 4);
+    EXPECT_EQ(line.planNumber, 1);
+    EXPECT_EQ(line.row, 1);
+    EXPECT_EQ(line.unitName, "Foot");
+    EXPECT_EQ(line.amount, 8);  // 7.5, rounded half to even
+}
+
+struct WarningCase {
+    const char* name;
+    const char* line;
+    std::vector<std::string> expected;
+};
+
+class PlanLineWarningTest : public ::testing::TestWithParam<WarningCase> {};
+
+TEST_P(PlanLineWarningTest, WarnsOnlyOfWhatMayNotBeMeant)
+{
+    const auto readings = ReadPlanLines(Catalogue(), GetParam().line);
+    ASSERT_EQ(readings.size(), 1u);
+    EXPECT_EQ(readings[0].warnings, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PlanLineWarningTest,
+    ::testing::Values(
+        WarningCase{"ThreeDigitAmountAfterTheUnit", "Foot 1 200", {}},
+        WarningCase{"WordStartingWithO", "Foot 1 2Orky", {}}, WarningCase{"DecimalComma", "Foot 1 2,5", {}},
+        WarningCase{"GroupOfFourDigits", "Foot 1 2 0000", {}}, WarningCase{"DecimalBeforeAGroup", "Foot 1 2.5 000", {}},
+        WarningCase{"SeveralGroups", "Foot 1 1 500 000", {"\"1 500 000\" is read as 1; write 1500000"}},
+        WarningCase{"LetterOInTheUnitNumber", "Foot 1O 200", {"\"1O\" is read as 1; write 10"}},
+        WarningCase{"NegativeDirectiveValue", "@dmg -5 000", {"\"-5 000\" is read as -5; write -5000"}},
+        WarningCase{"NoStrength", "Idle 2 200", {"unit 2 recruits nothing: its strength in arm.txt is 0"}}),
+    testing::CaseName<WarningCase>);
+
+TEST(ReadPlanLinesTest, AnEmptyCatalogueHasNoRows)
+{
+    const auto readings = ReadPlanLines(PlanningState{}, "Foot 1 200");
+    ASSERT_EQ(readings.size(), 1u);
+    EXPECT_EQ(readings[0].warnings, std::vector<std::string>{"unit 1 is not in arm.txt, which has no unit types"});
+}
+
+TEST(ShortfallFinderTest, FindsNothingWhileTheTreasuryStaysAtZeroOrMore)
+{
+    PlanningState state;
+    ShortfallFinder shortfall;
+    RunPlan(state, kCatalogue, "@zl 120000\r\n@mna 20100\r\nFoot 1 1000\r\n", {}, &shortfall);
+    ASSERT_GT(state.turn, 0);
+    EXPECT_FALSE(shortfall.gold());
+    EXPECT_FALSE(shortfall.mana());
+}
+
+}  // namespace
+}  // namespace zef
