@@ -52,3 +52,8 @@ id "$user" >/dev/null 2>&1 || useradd --create-home "$user"
 # The check starts from a user without settings: drop those of an earlier run.
 rm -rf "$(getent passwd "$user" | cut -d: -f6)/.config/ZeF"
 runuser --login "$user" --command "sh $checks/zef_installed_test.sh /usr/bin/zef $checks/zef_close_request"
+
+echo "== the installed zef as root, who may write into /usr/bin"
+root_home=$(mktemp -d)
+HOME=$root_home XDG_CONFIG_HOME= sh "$checks/zef_installed_test.sh" /usr/bin/zef "$checks/zef_close_request"
+rm -rf "$root_home"
