@@ -83,29 +83,32 @@ NativeFile NativeFile::CreateBeside(const std::filesystem::path& target, std::fi
     return NativeFile(fd);
 }
 
-NativeFile NativeFile::OpenForWriting(const std::filesystem::path& path, std::error_code& error)
+namespace {
+
+// Non-blocking while opening, so that a FIFO nobody reads or writes is an
+// error rather than a hang; blocking again for what follows.
+int OpenExisting(const std::filesystem::path& path, int access, std::error_code& error)
 {
-    // Non-blocking while opening, so that a FIFO nobody reads is an error
-    // rather than a hang; blocking again for the writes.
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    const int fd = ::open(path.c_str(), access | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
         error = LastError();
-        return {};
+        return -1;
     }
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     error.clear();
-    return NativeFile(fd);
+    return fd;
+}
+
+}  // namespace
+
+NativeFile NativeFile::OpenForWriting(const std::filesystem::path& path, std::error_code& error)
+{
+    return NativeFile(OpenExisting(path, O_WRONLY, error));
 }
 
 NativeFile NativeFile::OpenForRewrite(const std::filesystem::path& path, std::error_code& error)
 {
-    const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-    if (fd < 0) {
-        error = LastError();
-        return {};
-    }
-    error.clear();
-    return NativeFile(fd);
+    return NativeFile(OpenExisting(path, O_RDWR, error));
 }
 
 bool NativeFile::isOpen() const { return handle_ >= 0; }
