@@ -26,7 +26,7 @@ private:
 bool DataFileExists(const std::string& name);
 
 // The whole file, exactly as stored. Anything but a regular file (a folder, a
-// FIFO, a device) is refused without being opened, so a read never blocks.
+// FIFO, a device) is refused before a byte is read, so a read never blocks.
 // Throws DataFileError when the file cannot be read.
 std::string ReadDataFileBytes(const std::string& name);
 
