@@ -1,11 +1,8 @@
+// What every platform shares; DataFileExists, ReadDataFileBytes and
+// LastSystemError are in data_file_posix.cpp or data_file_windows.cpp.
 #include "data_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <system_error>
+#include <utility>
 
 namespace zef {
 
@@ -19,86 +16,19 @@ const std::error_category& DataFileCategory()
     return category;
 }
 
-DataFileError::DataFileError(std::string fileName, std::error_code code)
-    : std::runtime_error(fileName + ": " + code.message()), fileName_(std::move(fileName)), code_(code)
-{
-}
-
 namespace {
 
-std::error_code SystemReason(int error) { return {error, std::generic_category()}; }
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd_; }
-
-private:
-    int fd_;
-};
-
-// A folder gets the system's own words; other kinds of file have none.
-void RequireRegularFile(const std::string& name, const struct stat& info)
+std::string NameOf(const std::filesystem::path& file)
 {
-    if (S_ISDIR(info.st_mode)) {
-        throw DataFileError(name, SystemReason(EISDIR));
-    }
-    if (!S_ISREG(info.st_mode)) {
-        throw DataFileError(name, DataFileErrc::NotRegularFile);
-    }
+    const std::u8string name = file.u8string();
+    return {name.begin(), name.end()};
 }
 
 }  // namespace
 
-bool DataFileExists(const std::string& name)
+DataFileError::DataFileError(const std::filesystem::path& file, std::error_code code)
+    : std::runtime_error(NameOf(file) + ": " + code.message()), fileName_(NameOf(file)), code_(code)
 {
-    if (name.empty()) {
-        return false;
-    }
-    struct stat info;
-    return ::stat(name.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
-}
-
-std::string ReadDataFileBytes(const std::string& name)
-{
-    struct stat info;
-    if (::stat(name.c_str(), &info) != 0) {
-        throw DataFileError(name, SystemReason(errno));
-    }
-    RequireRegularFile(name, info);
-    // Non-blocking and checked again once open: the name may have been
-    // replaced by a FIFO in between.
-    const Descriptor file(::open(name.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (file.get() < 0) {
-        throw DataFileError(name, SystemReason(errno));
-    }
-    if (::fstat(file.get(), &info) != 0) {
-        throw DataFileError(name, SystemReason(errno));
-    }
-    RequireRegularFile(name, info);
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            throw DataFileError(name, SystemReason(errno));
-        }
-        if (got == 0) {
-            return bytes;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
 }
 
 }  // namespace zef

@@ -2,6 +2,7 @@
 // untouched; only the line structure is interpreted here.
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -16,7 +17,8 @@ inline std::error_code make_error_code(DataFileErrc e) { return {static_cast<int
 // An input/output error on a data file that exists. The run stops with it.
 class DataFileError : public std::runtime_error {
 public:
-    DataFileError(std::string fileName, std::error_code code);
+    DataFileError(const std::filesystem::path& file, std::error_code code);
+    // The file as named (UTF-8).
     const std::string& fileName() const { return fileName_; }
     std::error_code code() const { return code_; }
     // The system's words for the code.
@@ -27,15 +29,19 @@ private:
     std::error_code code_;
 };
 
+// The error of the system call that failed last, with the system's own words
+// as its message; it compares equal to the std::errc it stands for.
+std::error_code LastSystemError();
+
 // Whether anything of that name is there. Only a file that does not exist
 // reads as empty; one that exists but cannot be read is an error, so that a
 // plan is never computed from files the player cannot see into.
-bool DataFileExists(const std::string& name);
+bool DataFileExists(const std::filesystem::path& name);
 
 // The whole file, exactly as stored. Anything but a regular file (a folder, a
-// FIFO, a device) is refused without being opened, so a read never blocks.
+// FIFO, a device) is refused before a byte is read, so a read never blocks.
 // Throws DataFileError when the file cannot be read.
-std::string ReadDataFileBytes(const std::string& name);
+std::string ReadDataFileBytes(const std::filesystem::path& name);
 
 }  // namespace zef
 

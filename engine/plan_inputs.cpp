@@ -6,7 +6,7 @@
 
 namespace zef {
 
-std::string ReadDataFileOrEmpty(const std::string& name)
+std::string ReadDataFileOrEmpty(const std::filesystem::path& name)
 {
     return DataFileExists(name) ? ReadDataFileBytes(name) : std::string();
 }

@@ -6,11 +6,10 @@
 #include "plan_directives.h"
 #include "plan_file.h"
 #include "run_plan.h"
+#include "standard_output.h"
 #include "turn_budget.h"
 #include "turn_csv.h"
 #include "windows1250.h"
-
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -130,6 +129,7 @@ bool WriteAll(std::string_view bytes)
 
 int main(int argc, char** argv)
 {
+    zef::KeepStandardOutputBinary();
     bool utf8 = false;
     bool report = true;
     bool explain = false;
@@ -178,8 +178,12 @@ int main(int argc, char** argv)
             return Fail(csvTarget->name() + ": " + failure->systemText);
         }
     }
-    if (folder && chdir(folder) != 0) {
-        return Fail(std::string(folder) + ": " + std::strerror(errno));
+    if (folder) {
+        std::error_code error;
+        std::filesystem::current_path(folder, error);
+        if (error) {
+            return Fail(std::string(folder) + ": " + error.message());
+        }
     }
     try {
         if (explain) {

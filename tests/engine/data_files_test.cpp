@@ -8,12 +8,10 @@
 #include "plan_file.h"
 #include "plan_folder.h"
 #include "planning_state.h"
+#include "posix_only.h"
 #include "run_plan.h"
-#include "without_permission_override.h"
 
 #include <gtest/gtest.h>
-
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <functional>
@@ -73,12 +71,16 @@ struct UnreadableCase {
     const char* fileName;
     std::function<void(const PlanFolder&, const std::string&)> make;
     const char* reason;
+    const char* posixOnly = nullptr;  // what making it needs that Windows lacks
 };
 
 class UnreadableDataFileTest : public ::testing::TestWithParam<UnreadableCase> {};
 
 TEST_P(UnreadableDataFileTest, StopsTheRunNamingTheFileAndLeavesTheReport)
 {
+    if (GetParam().posixOnly) {
+        ZEF_SKIP_WITHOUT_POSIX(GetParam().posixOnly);
+    }
     PlanFolder folder;
     folder.writeCatalogue("Foot 100 10 0 3 12 0 5 50\r\n");
     folder.writePlan("1 1000\r\n");
@@ -107,7 +109,7 @@ void MakeDirectory(const PlanFolder& folder, const std::string& name)
 void MakeFifo(const PlanFolder& folder, const std::string& name)
 {
     std::filesystem::remove(folder.path() / name);
-    ASSERT_EQ(mkfifo((folder.path() / name).c_str(), 0600), 0);
+    ASSERT_TRUE(testing::MakeFifo(folder.path() / name));
 }
 
 void MakeUnreadable(const PlanFolder& folder, const std::string& name)
@@ -115,14 +117,44 @@ void MakeUnreadable(const PlanFolder& folder, const std::string& name)
     std::filesystem::permissions(folder.path() / name, std::filesystem::perms::none);
 }
 
+const char* const kFifos = "FIFOs";
+const char* const kOwnerUnreadable = "permission bits that keep a file's owner from reading it";
+
 INSTANTIATE_TEST_SUITE_P(
     Kinds, UnreadableDataFileTest,
-    ::testing::Values(UnreadableCase{"CatalogueDirectory", "arm.txt", MakeDirectory, "Is a directory"},
-                      UnreadableCase{"CatalogueFifo", "arm.txt", MakeFifo, "not a regular file"},
-                      UnreadableCase{"CatalogueWithoutPermission", "arm.txt", MakeUnreadable, "Permission denied"},
-                      UnreadableCase{"PlanFifo", "rekrut.txt", MakeFifo, "not a regular file"},
-                      UnreadableCase{"PlanWithoutPermission", "rekrut.txt", MakeUnreadable, "Permission denied"}),
+    ::testing::Values(
+        UnreadableCase{"CatalogueDirectory", "arm.txt", MakeDirectory, "Is a directory"},
+        UnreadableCase{"CatalogueFifo", "arm.txt", MakeFifo, "not a regular file", kFifos},
+        UnreadableCase{"CatalogueWithoutPermission", "arm.txt", MakeUnreadable, "Permission denied", kOwnerUnreadable},
+        UnreadableCase{"PlanFifo", "rekrut.txt", MakeFifo, "not a regular file", kFifos},
+        UnreadableCase{"PlanWithoutPermission", "rekrut.txt", MakeUnreadable, "Permission denied", kOwnerUnreadable}),
     testing::CaseName<UnreadableCase>);
+
+// The system's own words, without a full stop or line end of their own: the
+// window's message adds its full stop after them.
+TEST(DataFileErrorTest, MissingFileGivesTheSystemsReason)
+{
+    PlanFolder folder;
+    try {
+        ReadDataFileBytes("missing.txt");
+        FAIL() << "reading a missing file must fail";
+    } catch (const DataFileError& error) {
+        EXPECT_EQ(error.fileName(), "missing.txt");
+        ASSERT_FALSE(error.reason().empty());
+        EXPECT_EQ(std::string(".\r\n").find(error.reason().back()), std::string::npos) << error.reason();
+    }
+}
+
+TEST(DataFileErrorTest, DeviceIsRefusedUnread)
+{
+    try {
+        ReadDataFileBytes(testing::kDeviceName);
+        FAIL() << "reading a device must fail";
+    } catch (const DataFileError& error) {
+        EXPECT_EQ(error.fileName(), testing::kDeviceName);
+        EXPECT_EQ(error.reason(), "not a regular file");
+    }
+}
 
 TEST(DataFileErrorTest, NamesTheFileAndTheReason)
 {

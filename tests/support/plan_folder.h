@@ -8,10 +8,10 @@
 #include "catalogue.h"
 #include "plan_file.h"
 
-#include <unistd.h>
-
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -20,13 +20,8 @@ namespace zef::testing {
 
 class PlanFolder {
 public:
-    PlanFolder() : previous_(std::filesystem::current_path())
+    PlanFolder() : previous_(std::filesystem::current_path()), path_(MakeFolder())
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zef-XXXXXX").string();
-        if (!mkdtemp(pattern.data())) {
-            throw std::runtime_error("cannot make a temporary folder in " + pattern);
-        }
-        path_ = pattern;
         std::filesystem::current_path(path_);
     }
     ~PlanFolder()
@@ -34,6 +29,13 @@ public:
         std::error_code ignored;
         std::filesystem::current_path(previous_, ignored);
         std::filesystem::permissions(path_, std::filesystem::perms::owner_all, ignored);
+        // Windows removes no read-only file, and a test may have left one.
+        for (auto entry = std::filesystem::recursive_directory_iterator(path_, ignored);
+             entry != std::filesystem::recursive_directory_iterator(); entry.increment(ignored)) {
+            std::filesystem::permissions(entry->path(), std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add | std::filesystem::perm_options::nofollow,
+                                         ignored);
+        }
         std::filesystem::remove_all(path_, ignored);
     }
     PlanFolder(const PlanFolder&) = delete;
@@ -52,6 +54,24 @@ public:
     const std::filesystem::path& path() const { return path_; }
 
 private:
+    // A new folder of a random name that only its owner may enter, as
+    // mkdtemp() makes, which not every system has.
+    static std::filesystem::path MakeFolder()
+    {
+        const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+        std::random_device random;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            char name[16];
+            std::snprintf(name, sizeof name, "zef-%08x", static_cast<unsigned>(random()));
+            const std::filesystem::path path = temporary / name;
+            if (std::filesystem::create_directory(path)) {
+                std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+                return path;
+            }
+        }
+        throw std::runtime_error("cannot make a temporary folder in " + temporary.string());
+    }
+
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };

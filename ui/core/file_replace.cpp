@@ -70,6 +70,10 @@ PendingFile::~PendingFile() { discard(); }
 std::optional<FileFailure> PendingFile::open()
 {
     std::error_code error;
+    // Said alike on every system; Windows would only say that access is denied.
+    if (std::filesystem::is_directory(target_, error)) {
+        return FileFailure{FileProblem::IsFolder, {}};
+    }
     if (std::filesystem::exists(target_, error) && !std::filesystem::is_regular_file(target_, error)) {
         file_ = NativeFile::OpenForWriting(target_, error);
     } else {

@@ -16,12 +16,11 @@ std::optional<FileFailure> CreateIfMissing(const std::filesystem::path& path)
 
 FileRead ReadWholeFile(const std::filesystem::path& path)
 {
-    const std::string name = path.string();
-    if (!DataFileExists(name)) {
+    if (!DataFileExists(path)) {
         return {{}, std::nullopt, true};
     }
     try {
-        return {ReadDataFileBytes(name), std::nullopt, false};
+        return {ReadDataFileBytes(path), std::nullopt, false};
     } catch (const DataFileError& error) {
         return {{}, FailureOf(error.code()), false};
     }

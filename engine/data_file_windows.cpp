@@ -1,0 +1,130 @@
+// DataFileExists and ReadDataFileBytes on Windows (data_file_posix.cpp
+// elsewhere), through Win32's own calls, which tell a folder, a file on a disk
+// and a device apart.
+#include "data_file.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+#include <cerrno>
+#include <system_error>
+
+namespace zef {
+
+namespace {
+
+// Win32 errors with the system's own words (in the user's language, without
+// the closing full stop and line end), comparable with the std::errc they
+// stand for, so that the same checks serve both systems.
+class WindowsErrorCategory : public std::error_category {
+public:
+    const char* name() const noexcept override { return "windows"; }
+
+    std::string message(int error) const override
+    {
+        char* text = nullptr;
+        const DWORD length =
+            FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, static_cast<DWORD>(error), 0, reinterpret_cast<char*>(&text), 0, nullptr);
+        std::string reason = length > 0 ? std::string(text, length) : "error " + std::to_string(error);
+        LocalFree(text);
+        reason.erase(reason.find_last_not_of(". \r\n") + 1);
+        return reason;
+    }
+
+    std::error_condition default_error_condition(int error) const noexcept override
+    {
+        switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND: return std::errc::no_such_file_or_directory;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION: return std::errc::permission_denied;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL: return std::errc::no_space_on_device;
+        case ERROR_WRITE_PROTECT: return std::errc::read_only_file_system;
+        case ERROR_FILE_TOO_LARGE: return std::errc::file_too_large;
+        case ERROR_CRC:
+        case ERROR_READ_FAULT:
+        case ERROR_WRITE_FAULT:
+        case ERROR_IO_DEVICE: return std::errc::io_error;
+        default: return {error, *this};
+        }
+    }
+};
+
+std::error_code SystemReason(DWORD error)
+{
+    static const WindowsErrorCategory category;
+    return {static_cast<int>(error), category};
+}
+
+bool IsMissing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND; }
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle()
+    {
+        if (handle_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(handle_);
+        }
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+std::error_code LastSystemError() { return SystemReason(GetLastError()); }
+
+bool DataFileExists(const std::filesystem::path& name)
+{
+    if (name.empty()) {
+        return false;
+    }
+    return GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES || !IsMissing(GetLastError());
+}
+
+std::string ReadDataFileBytes(const std::filesystem::path& name)
+{
+    // Others may go on writing or replacing the file while it is read, as on
+    // POSIX systems.
+    const Handle file(CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                  nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        // A folder does not open as a file: Windows only says that access is
+        // denied, POSIX systems say what it is.
+        const DWORD attributes = GetFileAttributesW(name.c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            throw DataFileError(name, std::make_error_code(std::errc::is_a_directory));
+        }
+        throw DataFileError(name, SystemReason(error));
+    }
+    // A device (CON, NUL, COM1) or a pipe opens like a file, but a read could
+    // wait forever: only a file on a disk is read.
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) {
+        throw DataFileError(name, DataFileErrc::NotRegularFile);
+    }
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+            throw DataFileError(name, SystemReason(GetLastError()));
+        }
+        if (got == 0) {
+            return bytes;
+        }
+        bytes.append(buffer, got);
+    }
+}
+
+}  // namespace zef

@@ -1,0 +1,7 @@
+#include "standard_output.h"
+
+namespace zef {
+
+void KeepStandardOutputBinary() {}
+
+}  // namespace zef
