@@ -1,7 +1,7 @@
 #!/bin/sh
 # The player's files with real zef windows under Xvfb: two windows in one
 # folder, where the second must ask before writing over the first one's plan
-# and both keep their counts; and, where this machine lets us mount a small
+# and both keep their counts; a TERM during the start-up refresh; and, where this machine lets us mount a small
 # file system, a refresh on a full disk that must leave the plan whole.
 # Usage: zef_files_test.sh ZEF CLOSE_REQUEST
 set -eu
@@ -81,6 +81,22 @@ ini="$root/bin/zeF.ini"
 tr -d '\r' <"$ini" | grep -qx "spusteni=2" || fail "a start was lost: $(cat "$ini")"
 tr -d '\r' <"$ini" | grep -qx "navrhArmady=2" || fail "a refresh was lost: $(cat "$ini")"
 echo "ok: both windows' counts are kept"
+
+# A TERM during the start-up refresh of a plan of a billion turns: the run is
+# cancelled and the window closes, writing its settings, instead of dying.
+mkdir "$root/long"
+cd "$root/long"
+printf 'Pesi 100 0 0 0 0 0 1 1\r\n' >arm.txt
+printf '@zl 1\r\n1 400000000\r\n' >rekrut.txt
+"$root/bin/zef" &
+long_pid=$!
+pids="$pids $long_pid"
+sleep 1.5
+kill -TERM "$long_pid"
+wait_for '! kill -0 "$long_pid" 2>/dev/null' || fail "a TERM during the start-up refresh did not close the window"
+wait "$long_pid" || fail "zef ended with status $? after a TERM during the start-up refresh"
+tr -d '\r' <"$ini" | grep -qx "spusteni=3" || fail "the start ended by TERM was not counted: $(cat "$ini")"
+echo "ok: a TERM during the start-up refresh closes the window and keeps the settings"
 
 # A full disk: a small tmpfs filled to its last page. Only root may mount it.
 if [ "$(id -u)" -ne 0 ] || ! mount -t tmpfs -o size=256k tmpfs "$root/full" 2>/dev/null; then
