@@ -15,12 +15,21 @@ namespace {
 
 constexpr std::string_view kLineStart = "Náhled: ";
 constexpr std::string_view kDetailsStart = "Náhled plánu z editoru: neuložený, F5 ho uloží a spočítá.\n";
+// The engine's progress hook hears from a run every 2^22 turns, tens of
+// milliseconds apart; the preview asks whether it is still wanted every 2^16.
+constexpr std::int32_t kWantedEvery = (1 << 16) - 1;
 
-// Everything a preview learns from watching its run.
+// Everything a preview learns from watching its run, and where it stops it.
 class PreviewWatch : public TurnObserver {
 public:
+    explicit PreviewWatch(const StillWanted& stillWanted) : stillWanted_(stillWanted) {}
+
     void observe(const TurnRecord& record) override
     {
+        // The run ends as one that its progress hook cancelled.
+        if ((record.turn & kWantedEvery) == 0 && stillWanted_ && !stillWanted_()) {
+            throw PlanCancelled{};
+        }
         recorder.observe(record);
         shortfall.observe(record);
     }
@@ -35,6 +44,9 @@ public:
     TurnRecorder recorder;
     ShortfallFinder shortfall;
     PreviewSummary summary;
+
+private:
+    const StillWanted& stillWanted_;
 };
 
 std::string ShortfallDetail(std::string_view stock, const std::optional<Shortfall>& first)
@@ -49,7 +61,7 @@ std::string ShortfallDetail(std::string_view stock, const std::optional<Shortfal
 }  // namespace
 
 std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_view catalogueBytes,
-                                       const PlanProgress& progress)
+                                       const StillWanted& stillWanted)
 {
     PlanPreview preview;
     const Windows1250Text plan = EncodeWindows1250(editorText);
@@ -58,9 +70,9 @@ std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_
         return preview;
     }
     PlanningState state;
-    PreviewWatch watch;
+    PreviewWatch watch(stillWanted);
     try {
-        if (RunPlan(state, catalogueBytes, plan.bytes, progress, &watch) == PlanOutcome::Cancelled) {
+        if (RunPlan(state, catalogueBytes, plan.bytes, {}, &watch) == PlanOutcome::Cancelled) {
             return std::nullopt;
         }
         preview.summary = watch.summary;
@@ -75,7 +87,7 @@ std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_
     return preview;
 }
 
-std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorText, const PlanProgress& progress)
+std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorText, const StillWanted& stillWanted)
 {
     const FileRead catalogue = ReadWholeFile(kCatalogueFileName);
     if (catalogue.failure) {
@@ -83,7 +95,7 @@ std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorT
         preview.summary.unreadableCatalogue = catalogue.failure;
         return preview;
     }
-    return PreviewPlan(editorText, catalogue.bytes, progress);
+    return PreviewPlan(editorText, catalogue.bytes, stillWanted);
 }
 
 std::string PreviewLine(const PreviewSummary& summary)

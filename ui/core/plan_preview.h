@@ -5,7 +5,6 @@
 #pragma once
 
 #include "file_failure.h"
-#include "plan_progress.h"
 #include "plan_reading.h"
 #include "shortfall_finder.h"
 #include "turn_budget.h"
@@ -13,6 +12,7 @@
 #include "windows1250.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,13 +44,18 @@ struct PlanPreview {
     TurnRecording recording;
 };
 
+// Whether the preview in progress is still wanted; asked every 65,536
+// turns, so that a preview the player has typed past stops at once.
+using StillWanted = std::function<bool()>;
+
 // Runs the editor's text (UTF-8) with the bytes of arm.txt; nothing when
-// `progress` cancels the run.
+// `stillWanted` says no during the run.
 std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_view catalogueBytes,
-                                       const PlanProgress& progress = {});
+                                       const StillWanted& stillWanted = {});
 
 // The same with arm.txt as it is now in the current directory.
-std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorText, const PlanProgress& progress = {});
+std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorText,
+                                                        const StillWanted& stillWanted = {});
 
 // One short line, such as "Náhled: 31 TU, DMG 15 328, zl 31k, mn 128k".
 std::string PreviewLine(const PreviewSummary& summary);

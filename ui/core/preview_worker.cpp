@@ -46,11 +46,11 @@ void PreviewWorker::Loop()
         pending_.reset();
         const std::uint64_t generation = generation_;
         lock.unlock();
-        const PlanProgress stillWanted = [this, generation](std::uint64_t, std::uint64_t) {
+        const StillWanted stillWanted = [this, generation] {
             return generation_.load(std::memory_order_relaxed) == generation;
         };
         std::optional<PlanPreview> preview = PreviewPlanWithCatalogueFile(text, stillWanted);
-        if (preview && stillWanted(0, 0)) {
+        if (preview && stillWanted()) {
             preview->generation = generation;
             deliver_(std::move(*preview));
         }

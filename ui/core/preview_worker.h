@@ -46,8 +46,8 @@ private:
     std::condition_variable wake_;
     std::optional<std::string> pending_;
     bool stopping_ = false;
-    // Every request and every cancel starts a new generation; a run stops at
-    // its next progress report once its own is over.
+    // Every request and every cancel starts a new generation; a run stops
+    // soon after its own is over.
     std::atomic<std::uint64_t> generation_{0};
     std::thread thread_;  // started last, once everything it uses is there
 };
