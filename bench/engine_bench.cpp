@@ -1,5 +1,6 @@
 // How fast a planning run is: a whole run with file reading, a preview of the
 // editor's text from bytes in memory, and the cost of one simulated turn.
+#include "full_plan.h"
 #include "plan_folder.h"
 #include "plan_inputs.h"
 #include "run_plan.h"
@@ -12,20 +13,8 @@
 
 namespace {
 
+using zef::bench::FullPlan;
 using zef::testing::PlanFolder;
-
-// 20 unit types of strength 10 and batch 10; each plan line takes 100 turns.
-zef::PlanInputs FullPlan()
-{
-    zef::PlanInputs full;
-    full.catalogue = "Jednotky\r\n";
-    full.plan = "@zl 120000\r\n@zld 1000\r\n@mnt 5000\r\n@mna 20100\r\n@dmg 0\r\n@maxmn 198021\r\n@facktor 1\r\n";
-    for (int row = 1; row <= 20; ++row) {
-        full.catalogue += "Unit " + std::to_string(20 * row) + " 5 0 " + std::to_string(row) + " 1 0 10 10\r\n";
-        full.plan += "U " + std::to_string(row) + " 4000\r\n";
-    }
-    return full;
-}
 
 void WriteFullPlan(const PlanFolder& folder)
 {

@@ -56,7 +56,7 @@ std::string_view WrittenNumber(std::string_view line, std::string_view run, bool
     return line.substr(start, end - start);
 }
 
-void WarnOfNumber(std::vector<std::string>& warnings, std::string_view line, std::string_view run, bool grouped)
+void WarnOfNumber(std::vector<PlanWarning>& warnings, std::string_view line, std::string_view run, bool grouped)
 {
     if (run.empty()) {
         return;
@@ -65,23 +65,17 @@ void WarnOfNumber(std::vector<std::string>& warnings, std::string_view line, std
     if (written.size() == run.size()) {
         return;
     }
-    std::string meant;
+    PlanWarning warning{
+        .kind = PlanWarningKind::ThousandsSeparator, .written = std::string(written), .read = std::string(run)};
     for (const char c : written) {
         if (IsLetterO(c)) {
-            meant += '0';
+            warning.kind = PlanWarningKind::LetterO;
+            warning.meant += '0';
         } else if (c != ' ' && c != ',') {
-            meant += c;
+            warning.meant += c;
         }
     }
-    warnings.push_back("\"" + std::string(written) + "\" is read as " + std::string(run) + "; write " + meant);
-}
-
-std::string NoRowWarning(const PlanningState& catalogue, std::string_view unitRun)
-{
-    const auto rows =
-        std::ranges::count_if(catalogue.catalogueNames, [](const std::string& name) { return !name.empty(); });
-    return "unit " + std::string(unitRun) + " is not in arm.txt, " +
-           (rows == 0 ? std::string("which has no unit types") : "whose rows are 1 to " + std::to_string(rows));
+    warnings.push_back(std::move(warning));
 }
 
 void ReadCountedPlanLine(PlanLineReading& reading, const ClassifiedLine& line, std::string_view text,
@@ -90,18 +84,23 @@ void ReadCountedPlanLine(PlanLineReading& reading, const ClassifiedLine& line, s
     reading.row = RoundHalfEven(loaded.unitNo);
     reading.unitName = CatalogueNameOf(catalogue, reading.row);
     reading.amount = loaded.amount;
-    std::vector<std::string>& warnings = reading.warnings;
+    std::vector<PlanWarning>& warnings = reading.warnings;
     WarnOfNumber(warnings, text, line.unitRun, false);
     WarnOfNumber(warnings, text, line.amountRun, true);
     if (line.amountRun.empty()) {
-        warnings.push_back("one number only: the amount is 0");
+        warnings.push_back({.kind = PlanWarningKind::OneNumberOnly});
     }
     const UnitValues& unit = CatalogueValuesOf(catalogue, reading.row);
+    const std::string unitRun(line.unitRun);
     if (reading.unitName.empty()) {
-        warnings.push_back(NoRowWarning(catalogue, line.unitRun));
+        const auto rows =
+            std::ranges::count_if(catalogue.catalogueNames, [](const std::string& name) { return !name.empty(); });
+        warnings.push_back(
+            {.kind = PlanWarningKind::NoCatalogueRow, .written = unitRun, .catalogueRows = static_cast<int>(rows)});
     } else if (RecruitsNothing(unit)) {
-        warnings.push_back("unit " + std::string(line.unitRun) + " recruits nothing: its " +
-                           (unit[batch] == 0 ? "batch" : "strength") + " in arm.txt is 0");
+        warnings.push_back({.kind = PlanWarningKind::RecruitsNothing,
+                            .written = unitRun,
+                            .zeroColumn = unit[batch] == 0 ? batch : strength});
     }
 }
 
@@ -128,11 +127,30 @@ std::vector<PlanLineReading> ReadPlanLines(const PlanningState& catalogue, std::
             reading.planNumber = ++planLines;
             ReadCountedPlanLine(reading, line, text, catalogue, loaded.plan[planLines - 1]);
         } else if (line.kind == PlanLineKind::Plan) {
-            reading.warnings.push_back("only the first " + std::to_string(kPlanLines) +
-                                       " plan lines count: this one is ignored");
+            reading.warnings.push_back({.kind = PlanWarningKind::PastPlanLines});
         }
     }
     return readings;
+}
+
+std::string WarningInEnglish(const PlanWarning& warning)
+{
+    switch (warning.kind) {
+    case PlanWarningKind::ThousandsSeparator:
+    case PlanWarningKind::LetterO:
+        return "\"" + warning.written + "\" is read as " + warning.read + "; write " + warning.meant;
+    case PlanWarningKind::NoCatalogueRow:
+        return "unit " + warning.written + " is not in arm.txt, " +
+               (warning.catalogueRows == 0 ? std::string("which has no unit types")
+                                           : "whose rows are 1 to " + std::to_string(warning.catalogueRows));
+    case PlanWarningKind::RecruitsNothing:
+        return "unit " + warning.written + " recruits nothing: its " +
+               (warning.zeroColumn == batch ? "batch" : "strength") + " in arm.txt is 0";
+    case PlanWarningKind::OneNumberOnly: return "one number only: the amount is 0";
+    case PlanWarningKind::PastPlanLines:
+        return "only the first " + std::to_string(kPlanLines) + " plan lines count: this one is ignored";
+    }
+    return {};
 }
 
 }  // namespace zef

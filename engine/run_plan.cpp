@@ -33,6 +33,9 @@ PlanOutcome RunPlan(PlanningState& state, std::string_view catalogueBytes, std::
             RecruitLine(state, RoundHalfEven(line.unitNo), line.amount, turns,
                         {observer, state.planSources[n].fileLine});
         }
+        if (observer) {
+            observer->finished(state.treasury, state.turn);
+        }
         AppendSummary(state);
     } catch (const PlanCancelled&) {
         state.reportText.resize(reportSize);

@@ -3,6 +3,8 @@
 // a loop that knows nothing of one.
 #pragma once
 
+#include "planning_state.h"
+
 #include <cstdint>
 #include <string_view>
 
@@ -28,6 +30,10 @@ public:
     // Called once per simulated turn, in turn order. May throw to end the
     // run; RunPlan then leaves the report as it was.
     virtual void observe(const TurnRecord& record) = 0;
+    // Called once after the last plan line with the treasury and the turns
+    // that the report's summary prints, before its projections overwrite the
+    // gold and the mana; a run with no turns has no other figures.
+    virtual void finished(const Treasury& /*treasury*/, std::int32_t /*turns*/) {}
 };
 
 }  // namespace zef

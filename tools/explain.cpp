@@ -39,8 +39,8 @@ std::string ExplainPlan()
     // The warnings are ASCII, and so is all else written here: the text is UTF-8 as it stands.
     std::string text;
     for (const PlanLineReading& reading : ReadPlanLines(state, inputs.plan)) {
-        for (const std::string& warning : reading.warnings) {
-            text += Finding(reading.fileLine, "warning", warning);
+        for (const PlanWarning& warning : reading.warnings) {
+            text += Finding(reading.fileLine, "warning", WarningInEnglish(warning));
         }
     }
     return text + ShortfallNote("gold", shortfall.gold()) + ShortfallNote("mana", shortfall.mana());

@@ -46,9 +46,9 @@ TEST(ChartModelTest, TheLargestAmountsGiveAFiniteAxisInAScaledUnit)
 {
     const ChartModel model = MakeChartModel(RecordingOf({{1.7e308, -1.7e308}, {-1.7e308, 1.7e308}}));
     EXPECT_TRUE(std::isfinite(model.amounts.max - model.amounts.min));
-    EXPECT_LT(model.amounts.min, -1.7e308 / model.amountScale);
-    EXPECT_GT(model.amounts.max, 1.7e308 / model.amountScale);
-    EXPECT_EQ(model.amountTitle, "zl / mn (× 1e+306)");
+    EXPECT_LT(model.amounts.min, -1.7e308 / model.amounts.scale);
+    EXPECT_GT(model.amounts.max, 1.7e308 / model.amounts.scale);
+    EXPECT_EQ(model.amounts.title, "zl / mn (× 1e+306)");
     EXPECT_TRUE(model.notes.empty());
 }
 
@@ -64,7 +64,38 @@ TEST(ChartModelTest, ValuesThatAreNotFiniteCutTheCurveAndAreNamed)
     EXPECT_EQ(model.goldBelowZero[1][0].value, 0);
     EXPECT_EQ(model.mana.size(), 2u);
     EXPECT_EQ(model.notes, (std::vector<std::string>{"zlato: nekonečno od tahu 2", "mana: minus nekonečno od tahu 3"}));
-    EXPECT_EQ(model.amountScale, 1);
+    EXPECT_EQ(model.amounts.scale, 1);
+}
+
+struct LabelCase {
+    const char* name;
+    std::vector<LabelSpan> labels;
+    std::vector<int> rows;
+};
+
+class LabelRowsTest : public ::testing::TestWithParam<LabelCase> {};
+
+TEST_P(LabelRowsTest, LabelsCloserThanTheirWidthGoToTheNextRow)
+{
+    EXPECT_EQ(LabelRows(GetParam().labels), GetParam().rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, LabelRowsTest,
+                         ::testing::Values(LabelCase{"Apart", {{0, 10}, {20, 10}}, {0, 0}},
+                                           LabelCase{"Touching", {{0, 10}, {10, 5}}, {0, 0}},
+                                           LabelCase{"Close", {{0, 10}, {5, 10}, {8, 10}}, {0, 1, 2}},
+                                           LabelCase{"BackToTheFirstRow", {{0, 10}, {5, 10}, {12, 10}}, {0, 1, 0}}),
+                         testing::CaseName<LabelCase>);
+
+TEST(ChartModelTest, DamageHasAnAxisOfItsOwnAndAPreviewSaysSo)
+{
+    TurnRecording recording = RecordingOf({{100, 5}, {50, 5}});
+    recording.samples[1].damage = 2e12;
+    const ChartModel model = MakeChartModel(recording, ChartSource::Preview);
+    EXPECT_EQ(model.damage.title, "DMG (× 10000000000)");
+    EXPECT_EQ(model.damageCurve[0][1].value, 200);
+    EXPECT_EQ(model.amounts.scale, 1);
+    EXPECT_EQ(model.title, "Zlato a mana po tazích – náhled plánu z editoru, ne poslední obnovení");
 }
 
 TEST(TurnTipTest, ShowsTheTurnsFiguresInCzechDigitGroups)

@@ -7,6 +7,7 @@
 #include "case_name.h"
 #include "file_bytes.h"
 #include "plan_folder.h"
+#include "plan_preview.h"
 #include "recorded_dialogs.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +128,36 @@ TEST_F(WindowCoreTest, ARunCancelledForTheClosingWindowAddsNothing)
     EXPECT_FALSE(core->refresh("@zl 1\n1 400000000\n"));
     EXPECT_EQ(core->planningState().reportText, report);
     EXPECT_FALSE(core->running());
+}
+
+// What the preview showed is what the refresh of the same text computes.
+TEST_F(WindowCoreTest, ThePreviewsFiguresAreTheRefreshsTreasury)
+{
+    auto core = Open();
+    for (const char* editor : {"@zl 5000\n1 100\n1 300\n", "@zl 50\n@zld 10\n1 300\n"}) {
+        const std::optional<PlanPreview> preview = PreviewPlan(editor, kCatalogue);
+        ASSERT_TRUE(core->refresh(editor));
+        const PreviewSummary& shown = preview->summary;
+        const TurnSample last = *core->lastRecording().lastTurn();
+        EXPECT_EQ(shown.turns, core->planningState().turn);
+        EXPECT_EQ(shown.damage, core->planningState().treasury.damage);
+        EXPECT_EQ(shown.gold, last.gold);
+        EXPECT_EQ(shown.mana, last.mana);
+        EXPECT_EQ(shown.goldShortfall.has_value(), last.gold < 0) << editor;
+    }
+}
+
+TEST_F(WindowCoreTest, TheCatalogueListShowsTheRowsOfArmTxt)
+{
+    auto core = Open();
+    const std::vector<CatalogueRow> rows = core->catalogueRows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].number, 1);
+    EXPECT_EQ(rows[0].cells, (std::array<std::string, 8>{"1", "Pesi", "100", "0", "0", "0", "25", "1"}));
+    std::filesystem::remove("arm.txt");
+    std::filesystem::create_directory("arm.txt");
+    EXPECT_TRUE(core->catalogueRows().empty());
+    EXPECT_EQ(dialogs_.errors, std::vector<std::string>{"Soubor „arm.txt“ nejde přečíst: je to složka, ne soubor."});
 }
 
 TEST_F(WindowCoreTest, TwoWindowsKeepBothCounts)

@@ -47,13 +47,22 @@ struct WarningCase {
     std::vector<std::string> expected;
 };
 
+// The warnings of a one-line plan, as zef-plan --explain words them.
+std::vector<std::string> EnglishWarnings(const PlanningState& catalogue, const char* line)
+{
+    const auto readings = ReadPlanLines(catalogue, line);
+    std::vector<std::string> texts;
+    for (const PlanWarning& warning : readings.at(0).warnings) {
+        texts.push_back(WarningInEnglish(warning));
+    }
+    return texts;
+}
+
 class PlanLineWarningTest : public ::testing::TestWithParam<WarningCase> {};
 
 TEST_P(PlanLineWarningTest, WarnsOnlyOfWhatMayNotBeMeant)
 {
-    const auto readings = ReadPlanLines(Catalogue(), GetParam().line);
-    ASSERT_EQ(readings.size(), 1u);
-    EXPECT_EQ(readings[0].warnings, GetParam().expected);
+    EXPECT_EQ(EnglishWarnings(Catalogue(), GetParam().line), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -70,9 +79,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadPlanLinesTest, AnEmptyCatalogueHasNoRows)
 {
-    const auto readings = ReadPlanLines(PlanningState{}, "Foot 1 200");
-    ASSERT_EQ(readings.size(), 1u);
-    EXPECT_EQ(readings[0].warnings, std::vector<std::string>{"unit 1 is not in arm.txt, which has no unit types"});
+    EXPECT_EQ(EnglishWarnings(PlanningState{}, "Foot 1 200"),
+              std::vector<std::string>{"unit 1 is not in arm.txt, which has no unit types"});
+}
+
+TEST(ReadPlanLinesTest, AWarningCarriesItsKindAndNumbers)
+{
+    const auto readings = ReadPlanLines(Catalogue(), "Foot 1O 2 000");
+    ASSERT_EQ(readings.at(0).warnings.size(), 2u);
+    const PlanWarning& letterO = readings[0].warnings[0];
+    EXPECT_EQ(letterO.kind, PlanWarningKind::LetterO);
+    EXPECT_EQ(letterO.written + "|" + letterO.read + "|" + letterO.meant, "1O|1|10");
+    const PlanWarning& grouped = readings[0].warnings[1];
+    EXPECT_EQ(grouped.kind, PlanWarningKind::ThousandsSeparator);
+    EXPECT_EQ(grouped.written + "|" + grouped.read + "|" + grouped.meant, "2 000|2|2000");
 }
 
 TEST(ShortfallFinderTest, FindsNothingWhileTheTreasuryStaysAtZeroOrMore)

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
@@ -55,6 +56,7 @@ private Q_SLOTS:
     void settingsAcrossStarts();
     void viewStaysEqualToFullReload();
     void longRunCanBeCancelled();
+    void typingPreviewsWithoutSaving();
     void closeRequestIsNeverLost_data();
     void closeRequestIsNeverLost();
 
@@ -304,6 +306,34 @@ void MainWindowTest::viewStaysEqualToFullReload()
     QTest::keyClicks(window->Memo3, QStringLiteral("xyz"));
     window->Button3Click();
     QCOMPARE(window->Memo3->toPlainText(), ExpectedView(*window));
+}
+
+// State: a plan on disk.  Action: two lines typed into the editor, the
+// cursor on each.  Expected: the preview line shows the typed plan's figures,
+// or the warning of the cursor's line, which is underlined; rekrut.txt, the
+// report, its view and the counters stay as they were.
+void MainWindowTest::typingPreviewsWithoutSaving()
+{
+    WriteAll(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 25 1\r\n");
+    WriteAll(QStringLiteral("rekrut.txt"), "@zl 5000\r\n");
+    auto window = start();
+    window->show();
+    const std::string report = window->planningState().reportText;
+    const QString view = window->Memo3->toPlainText();
+    const std::int32_t designs = window->core().DesignCount;
+    window->Memo4->moveCursor(QTextCursor::End);
+    QTest::keyClicks(window->Memo4, QStringLiteral("1 100"));
+    QTest::keyClick(window->Memo4, Qt::Key_Return);
+    QTest::keyClicks(window->Memo4, QStringLiteral("1 2 000"));
+    QTRY_VERIFY(window->preview() && window->preview()->summary.turns == 11);
+    QVERIFY(window->Label1->text().startsWith(QStringLiteral("řádek 3: „2 000“ se čte jako 2")));
+    QCOMPARE(window->Memo4->extraSelections().size(), 1);
+    QTest::keyClick(window->Memo4, Qt::Key_Up);
+    QVERIFY(window->Label1->text().startsWith(QStringLiteral("Náhled: 11 TU, DMG 110, zl ")));
+    QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray("@zl 5000\r\n"));
+    QCOMPARE(window->planningState().reportText, report);
+    QCOMPARE(window->Memo3->toPlainText(), view);
+    QCOMPARE(window->core().DesignCount, designs);
 }
 
 void MainWindowTest::longRunCanBeCancelled()

@@ -1,6 +1,6 @@
 // The treasury chart window: F6 and the "Graf" button open it on the last
 // refresh's turns, a completed refresh updates it, a cancelled or refused one
-// leaves it, and it exports PNG and SVG.
+// leaves it, the figures under the mouse stay, and it exports PNG and SVG.
 #include "treasury_chart.h"
 #include "gl_libraries.h"
 #include "gui_test_main.h"
@@ -8,6 +8,7 @@
 #include "test_files.h"
 #include "webU.h"
 
+#include <QChartView>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
@@ -34,6 +35,7 @@ private Q_SLOTS:
     void refreshUpdatesTheChart();
     void cancelledRunLeavesTheChart();
     void refusedRunLeavesTheChart();
+    void hoverTextStays();
     void exportWritesPngAndSvg();
     void extremeValuesExportFinitely();
 
@@ -137,6 +139,32 @@ void TreasuryChartTest::refusedRunLeavesTheChart()
     window->Button3Click();
     QCOMPARE(answer.texts().size(), 1);
     QCOMPARE(window->treasuryChart()->recording().lastTurn()->turn, 31);
+}
+
+// State: the chart of the examples' refresh.  Action: the mouse rests on the
+// plot, then clicks, moves and clicks again.  Expected: the turn's figures stay
+// while it rests; the click pins them; the second click lets them follow.
+void TreasuryChartTest::hoverTextStays()
+{
+    auto window = startOnExamples();
+    window->Button7Click();
+    TreasuryChart* chart = window->treasuryChart();
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    auto* view = chart->findChild<QChartView*>();
+    const QPoint middle = view->mapFromScene(view->chart()->mapToScene(view->chart()->plotArea().center()));
+    QTest::mouseMove(view->viewport(), middle);
+    QTRY_VERIFY(chart->hoverText().startsWith(QStringLiteral("tah 16, řádek")));
+    const QString resting = chart->hoverText();
+    // Longer than a tooltip stays once the mouse stops.
+    QTest::qWait(1500);
+    QCOMPARE(chart->hoverText(), resting);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
+    QTest::mouseMove(view->viewport(), middle + QPoint(100, 0));
+    QVERIFY(chart->hoverPinned());
+    QCOMPARE(chart->hoverText(), resting);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle + QPoint(100, 0));
+    QVERIFY(!chart->hoverPinned());
+    QVERIFY(chart->hoverText() != resting);
 }
 
 void TreasuryChartTest::exportWritesPngAndSvg()

@@ -1,7 +1,7 @@
 #include "chart_model.h"
 
+#include "czech_figures.h"
 #include "report_format.h"
-#include "rounding.h"
 #include "windows1250.h"
 
 #include <algorithm>
@@ -22,10 +22,11 @@ struct Range {
     double high = 0;
 };
 
+constexpr std::string_view kTitle = "Zlato a mana po tazích";
+
 std::string NotDrawable(std::string_view name, double value, std::int32_t turn)
 {
-    const char* what = std::isnan(value) ? "není číslo" : value > 0 ? "nekonečno" : "minus nekonečno";
-    return std::string(name) + ": " + what + " od tahu " + std::to_string(turn);
+    return std::string(name) + ": " + CzechAmount(value) + " od tahu " + std::to_string(turn);
 }
 
 // One curve of the recording, in pieces, with the note for its first value
@@ -66,11 +67,13 @@ ChartCurve BelowZero(const ChartCurve& curve)
     return clipped;
 }
 
-Range FiniteRange(const TurnRecording& recording)
+// The finite values of the fields, and zero.
+Range FiniteRange(const TurnRecording& recording, std::initializer_list<double TurnSample::*> fields)
 {
     Range range;
     for (const TurnSample& s : recording.samples) {
-        for (const double v : {s.gold, s.mana}) {
+        for (const auto field : fields) {
+            const double v = s.*field;
             if (std::isfinite(v)) {
                 range.low = std::min(range.low, v);
                 range.high = std::max(range.high, v);
@@ -90,35 +93,19 @@ double ScaleFor(const Range& range)
     return std::pow(10.0, std::floor(std::log10(largest)) - 2);
 }
 
-ChartAxis AxisOver(double low, double high, double margin)
+// The axis of values over `range`, with a margin, in a unit that can be drawn.
+ChartAxis ValueAxis(const Range& range, const std::string& name)
 {
     ChartAxis axis;
+    axis.scale = ScaleFor(range);
+    const double low = range.low / axis.scale;
+    const double high = range.high / axis.scale;
+    const double margin = std::max((high - low) * 0.05, 1.0);
     axis.min = low - (low < 0 ? margin : 0);
     axis.max = high + margin;
     axis.tickInterval = RoundTickInterval(axis.max - axis.min, kTickParts);
+    axis.title = axis.scale == 1 ? name : name + " (× " + GeneralFigure(axis.scale) + ")";
     return axis;
-}
-
-// Czech digit groups, as the player reads amounts: "-1 500" with no-break
-// spaces. Amounts too large for whole digits keep their exponent.
-std::string Amount(double value)
-{
-    if (!std::isfinite(value)) {
-        return std::isnan(value) ? "není číslo" : value > 0 ? "nekonečno" : "minus nekonečno";
-    }
-    if (std::fabs(value) >= kLargestDrawnAmount * 1000) {
-        return GeneralFigure(value);
-    }
-    const std::int64_t whole = RoundHalfEven(value);
-    const std::string digits = FormatCount(whole < 0 ? -whole : whole);
-    std::string grouped = whole < 0 ? "-" : "";
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0) {
-            grouped += "\u00a0";
-        }
-        grouped += digits[i];
-    }
-    return grouped;
 }
 
 }  // namespace
@@ -138,28 +125,48 @@ double RoundTickInterval(double span, int parts)
     return 10 * power;
 }
 
-ChartModel MakeChartModel(const TurnRecording& recording)
+ChartModel MakeChartModel(const TurnRecording& recording, ChartSource source)
 {
     ChartModel model;
-    const Range range = FiniteRange(recording);
-    model.amountScale = ScaleFor(range);
-    model.amountTitle = model.amountScale == 1 ? "zl / mn" : "zl / mn (× " + GeneralFigure(model.amountScale) + ")";
-    model.gold = CurveOf(recording, &TurnSample::gold, model.amountScale, "zlato", model.notes);
-    model.mana = CurveOf(recording, &TurnSample::mana, model.amountScale, "mana", model.notes);
+    model.title = kTitle;
+    if (source == ChartSource::Preview) {
+        model.title += " – náhled plánu z editoru, ne poslední obnovení";
+    }
+    model.amounts = ValueAxis(FiniteRange(recording, {&TurnSample::gold, &TurnSample::mana}), "zl / mn");
+    model.damage = ValueAxis(FiniteRange(recording, {&TurnSample::damage}), "DMG");
+    model.gold = CurveOf(recording, &TurnSample::gold, model.amounts.scale, "zlato", model.notes);
+    model.mana = CurveOf(recording, &TurnSample::mana, model.amounts.scale, "mana", model.notes);
+    model.damageCurve = CurveOf(recording, &TurnSample::damage, model.damage.scale, "DMG", model.notes);
     model.goldBelowZero = BelowZero(model.gold);
     model.manaBelowZero = BelowZero(model.mana);
 
-    const double low = range.low / model.amountScale;
-    const double high = range.high / model.amountScale;
-    model.amounts = AxisOver(low, high, std::max((high - low) * 0.05, 1.0));
     const double firstTurn = recording.empty() ? 0 : recording.samples.front().turn;
     const double lastTurn = recording.empty() ? 1 : std::max(recording.samples.back().turn, 1);
-    model.turns = {firstTurn, lastTurn, RoundTickInterval(lastTurn - firstTurn, kTickParts)};
+    model.turns = {.min = firstTurn,
+                   .max = lastTurn,
+                   .tickInterval = RoundTickInterval(lastTurn - firstTurn, kTickParts),
+                   .title = "tah"};
 
     for (const RecordedLine& line : recording.lines) {
         model.lineStarts.push_back({double(line.first.turn), DecodeWindows1250(line.unit), line.fileLine});
     }
     return model;
+}
+
+std::vector<int> LabelRows(const std::vector<LabelSpan>& labels)
+{
+    std::vector<double> rowEnds;  // where the last label of each row ends
+    std::vector<int> rows;
+    for (const LabelSpan& label : labels) {
+        const auto free = std::ranges::find_if(rowEnds, [&](double end) { return end <= label.left; });
+        rows.push_back(static_cast<int>(free - rowEnds.begin()));
+        if (free == rowEnds.end()) {
+            rowEnds.push_back(label.left + label.width);
+        } else {
+            *free = label.left + label.width;
+        }
+    }
+    return rows;
 }
 
 const TurnSample* NearestSample(const TurnRecording& recording, double turn)
@@ -192,9 +199,9 @@ std::string UnitOfLine(const TurnRecording& recording, std::int32_t fileLine)
 std::string TurnTip(const TurnSample& s, std::string_view unit)
 {
     return "tah " + std::to_string(s.turn) + ", řádek " + std::to_string(s.fileLine) + " (" + std::string(unit) +
-           ")\nzl: " + Amount(s.gold) + "   mn: " + Amount(s.mana) + "\nzl/TU: " + Amount(s.goldUpkeep) +
-           "   mn/TU: " + Amount(s.manaUpkeep) + "\npříjem zl: " + Amount(s.goldIncome) +
-           "   mn: " + Amount(s.manaIncome) + "\nDMG: " + Amount(s.damage);
+           ")\nzl: " + CzechAmount(s.gold) + "   mn: " + CzechAmount(s.mana) + "\nzl/TU: " + CzechAmount(s.goldUpkeep) +
+           "   mn/TU: " + CzechAmount(s.manaUpkeep) + "\npříjem zl: " + CzechAmount(s.goldIncome) +
+           "   mn: " + CzechAmount(s.manaIncome) + "\nDMG: " + CzechAmount(s.damage);
 }
 
 }  // namespace zef

@@ -1,7 +1,8 @@
 // What the treasury chart shows of a recorded run, worked out apart from any
-// drawing, so that every front end draws the same chart: the two curves (cut
-// where a value is not finite), their parts below zero, the plan lines'
-// starts, the axes with round ticks, and a word on what cannot be drawn.
+// drawing, so that every front end draws the same chart: the gold and mana
+// curves (cut where a value is not finite) and their parts below zero, the
+// damage on an axis of its own, the plan lines' starts and the rows of their
+// labels, the axes with round ticks, and a word on what cannot be drawn.
 #pragma once
 
 #include "turn_recorder.h"
@@ -14,7 +15,7 @@ namespace zef {
 
 struct ChartPoint {
     double turn;
-    double value;  // in the axis's unit: the amount divided by ChartModel::amountScale
+    double value;  // in the axis's unit: the value divided by its axis's scale
 };
 // A curve in pieces: a value that is not finite ends one piece, the next
 // finite value starts another.
@@ -24,7 +25,14 @@ struct ChartAxis {
     double min = 0;
     double max = 1;
     double tickInterval = 1;  // ticks stand at whole multiples of it, 0 among them
+    // 1, or a power of ten when the values are too large to draw as they are;
+    // the title then says so.
+    double scale = 1;
+    std::string title{};
 };
+
+// Whether the chart shows the last refresh or a preview of the editor's text.
+enum class ChartSource { Refresh, Preview };
 
 struct ChartLineStart {
     double turn;
@@ -33,14 +41,13 @@ struct ChartLineStart {
 };
 
 struct ChartModel {
+    std::string title;
     ChartAxis turns;
-    ChartAxis amounts;
-    // 1, or a power of ten when the amounts are too large to draw as they are;
-    // the amount axis's title then says so.
-    double amountScale = 1;
-    std::string amountTitle;
+    ChartAxis amounts;  // gold and mana
+    ChartAxis damage;
     ChartCurve gold;
     ChartCurve mana;
+    ChartCurve damageCurve;
     // The same curves cut off at zero from above: the upper edges of the
     // shading below zero.
     ChartCurve goldBelowZero;
@@ -51,7 +58,16 @@ struct ChartModel {
     std::vector<std::string> notes;
 };
 
-ChartModel MakeChartModel(const TurnRecording& recording);
+ChartModel MakeChartModel(const TurnRecording& recording, ChartSource source = ChartSource::Refresh);
+
+// A plan line's label along the turn axis, in any unit of length.
+struct LabelSpan {
+    double left;
+    double width;
+};
+// The row (0 first) of each label, taken in the order given: a label that
+// would reach into one before it goes to the first row where it would not.
+std::vector<int> LabelRows(const std::vector<LabelSpan>& labels);
 
 // A round step (1, 2 or 5 times a power of ten) that cuts `span` into about
 // `parts` parts; 1 for an empty or unusable span.

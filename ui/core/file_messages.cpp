@@ -39,15 +39,20 @@ std::string CannotCreateMessage(std::string_view name, const FileFailure& failur
     return "Soubor " + Quoted(name) + " nejde vytvořit: " + CzechReason(failure) + ".";
 }
 
+std::string UnreadableFileProblem(std::string_view name, const FileFailure& failure)
+{
+    return "Soubor " + Quoted(name) + " nejde přečíst: " + CzechReason(failure) + ".";
+}
+
 std::string UnreadablePlanMessage(std::string_view name, const FileFailure& failure)
 {
-    return "Soubor " + Quoted(name) + " nejde přečíst: " + CzechReason(failure) +
-           ". Editor zůstává prázdný a plán se do souboru neuloží, dokud jeho přepsání nepotvrdíte.";
+    return UnreadableFileProblem(name, failure) +
+           " Editor zůstává prázdný a plán se do souboru neuloží, dokud jeho přepsání nepotvrdíte.";
 }
 
 std::string UnreadableDataFileMessage(std::string_view name, const FileFailure& failure)
 {
-    return "Soubor " + Quoted(name) + " nejde přečíst: " + CzechReason(failure) + ". " + std::string(kNothingComputed);
+    return UnreadableFileProblem(name, failure) + " " + std::string(kNothingComputed);
 }
 
 std::string PlanNotSavedMessage(std::string_view name, const FileFailure& failure)
@@ -60,12 +65,17 @@ std::string PlanNotSavedMessage(std::string_view name, const FileFailure& failur
            ". Soubor zůstal, jak byl. " + std::string(kNothingComputed);
 }
 
-std::string UnencodableCharacterMessage(std::string_view name, const UnencodableCharacter& character)
+std::string UnencodableCharacterProblem(std::string_view name, const UnencodableCharacter& character)
 {
     char codePoint[16];
     std::snprintf(codePoint, sizeof codePoint, "%04x", static_cast<unsigned>(character.codePoint));
     return "Znak " + Quoted(character.character) + " (U+" + codePoint + ") na řádku " + std::to_string(character.line) +
-           " nejde uložit do " + std::string(name) + " v kódování Windows-1250. Nic se neuložilo ani nepřepočítalo.";
+           " nejde uložit do " + std::string(name) + " v kódování Windows-1250.";
+}
+
+std::string UnencodableCharacterMessage(std::string_view name, const UnencodableCharacter& character)
+{
+    return UnencodableCharacterProblem(name, character) + " Nic se neuložilo ani nepřepočítalo.";
 }
 
 std::string OverwriteQuestion(std::string_view name)
@@ -82,7 +92,7 @@ std::string InterruptedSaveQuestion(std::string_view name)
            "jak byl před tímto uložením? Kopie zůstane uschovaná do příštího uložení.";
 }
 
-std::string PlanTooLongMessage(const PlanTooLong& refusal)
+std::string PlanTooLongProblem(const PlanTooLong& refusal)
 {
     const std::string line = "Řádek " + std::to_string(refusal.line().fileLine) + " souboru " + Quoted(kPlanFileName) +
                              " (" + Quoted(DecodeWindows1250(refusal.line().text)) + ")";
@@ -97,7 +107,12 @@ std::string PlanTooLongMessage(const PlanTooLong& refusal)
         needs = "potřebuje " + std::to_string(refusal.lineTurns()) + " tahů; jeden výpočet jich zvládne nejvýše " +
                 std::to_string(kMaxRunTurns);
     }
-    return line + " " + needs + ". " + std::string(kNothingComputed);
+    return line + " " + needs + ".";
+}
+
+std::string PlanTooLongMessage(const PlanTooLong& refusal)
+{
+    return PlanTooLongProblem(refusal) + " " + std::string(kNothingComputed);
 }
 
 }  // namespace zef

@@ -17,6 +17,10 @@ std::string CzechReason(const FileFailure& failure);
 
 std::string CannotCreateMessage(std::string_view name, const FileFailure& failure);
 
+// A file cannot be read, in one sentence; the messages below say what
+// follows from it.
+std::string UnreadableFileProblem(std::string_view name, const FileFailure& failure);
+
 // The plan could not be loaded into the editor at start-up.
 std::string UnreadablePlanMessage(std::string_view name, const FileFailure& failure);
 
@@ -25,7 +29,9 @@ std::string UnreadableDataFileMessage(std::string_view name, const FileFailure& 
 
 std::string PlanNotSavedMessage(std::string_view name, const FileFailure& failure);
 
-// The editor holds a character that the plan file cannot.
+// The editor holds a character that the plan file cannot: the fact, and the
+// message of a refresh, which saves and computes nothing.
+std::string UnencodableCharacterProblem(std::string_view name, const UnencodableCharacter& character);
 std::string UnencodableCharacterMessage(std::string_view name, const UnencodableCharacter& character);
 
 // Asked before a refresh replaces a plan file that this window did not write
@@ -35,6 +41,9 @@ std::string OverwriteQuestion(std::string_view name);
 // Asked at start-up when a save of the plan was cut off in the middle.
 std::string InterruptedSaveQuestion(std::string_view name);
 
+// A plan with more turns than a run can count: the fact, and the message of
+// a refresh, which computes nothing.
+std::string PlanTooLongProblem(const PlanTooLong& refusal);
 std::string PlanTooLongMessage(const PlanTooLong& refusal);
 
 }  // namespace zef

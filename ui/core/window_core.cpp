@@ -135,6 +135,16 @@ bool WindowCore::run()
     return true;
 }
 
+std::vector<CatalogueRow> WindowCore::catalogueRows()
+{
+    const FileRead catalogue = ReadWholeFile(kCatalogueFileName);
+    if (catalogue.failure) {
+        dialogs_.showError(UnreadableFileProblem(kCatalogueFileName, *catalogue.failure));
+        return {};
+    }
+    return CatalogueRows(catalogue.bytes);
+}
+
 StoredSettings WindowCore::openSettings(const std::optional<std::filesystem::path>& folder)
 {
     settingsFolder_ = folder;

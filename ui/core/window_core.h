@@ -7,6 +7,7 @@
 // rekrut.txt -> RunPlan(planning state) -> its reportText -> the report view.
 #pragma once
 
+#include "catalogue_rows.h"
 #include "ini_file.h"
 #include "plan_on_disk.h"
 #include "plan_progress.h"
@@ -21,6 +22,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace zef {
 
@@ -68,6 +70,10 @@ public:
     bool running() const { return running_; }
     // Ends a run in progress at its next progress report: the window closes.
     void cancelRun() { cancelled_ = true; }
+
+    // The unit types of arm.txt for the catalogue list; none, after a
+    // message, when it cannot be read.
+    std::vector<CatalogueRow> catalogueRows();
 
     // Reads the settings file in `folder` (nothing: there is no folder for
     // it) and counts this start; the window applies what it returns.

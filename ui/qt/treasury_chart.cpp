@@ -5,18 +5,18 @@
 #include <QAreaSeries>
 #include <QChart>
 #include <QChartView>
-#include <QCursor>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsRectItem>
 #include <QGraphicsSimpleTextItem>
 #include <QHBoxLayout>
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QSvgGenerator>
-#include <QToolTip>
 #include <QVBoxLayout>
 #include <QValueAxis>
 
@@ -24,10 +24,13 @@ namespace zef {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Zlato a mana po tazích");
 const QColor kGoldColour(0xc0, 0x90, 0x00);
 const QColor kManaColour(0x20, 0x60, 0xd0);
+const QColor kDamageColour(0x30, 0x90, 0x40);
 const QColor kBelowZeroColour(0xe0, 0x30, 0x30, 0x50);
+const QColor kTipColour(0xff, 0xff, 0xe1);
+// How far the figures stand from the mouse pointer.
+constexpr qreal kTipOffset = 12;
 
 QList<QPointF> Points(const std::vector<ChartPoint>& piece)
 {
@@ -45,6 +48,7 @@ void ApplyAxis(QValueAxis& axis, const ChartAxis& range)
     axis.setTickType(QValueAxis::TicksDynamic);
     axis.setTickAnchor(0);
     axis.setTickInterval(range.tickInterval);
+    axis.setTitleText(FromUtf8(range.title));
 }
 
 }  // namespace
@@ -75,28 +79,38 @@ TreasuryChart::TreasuryChart(QWidget* parent) : QWidget(parent, Qt::Window)
 void TreasuryChart::BuildChart()
 {
     chart_ = new QChart;
-    chart_->setTitle(kTitle);
     chart_->setAnimationOptions(QChart::NoAnimation);
     turnAxis_ = new QValueAxis;
-    turnAxis_->setTitleText(QStringLiteral("tah"));
-    turnAxis_->setLabelFormat(QStringLiteral("%.0f"));
     amountAxis_ = new QValueAxis;
-    amountAxis_->setLabelFormat(QStringLiteral("%.0f"));
+    damageAxis_ = new QValueAxis;
+    for (QValueAxis* axis : {turnAxis_, amountAxis_, damageAxis_}) {
+        axis->setLabelFormat(QStringLiteral("%.0f"));
+    }
     chart_->addAxis(turnAxis_, Qt::AlignBottom);
     chart_->addAxis(amountAxis_, Qt::AlignLeft);
+    chart_->addAxis(damageAxis_, Qt::AlignRight);
     notes_ = new QGraphicsSimpleTextItem(chart_);
     notes_->setBrush(QColor(0xb0, 0x00, 0x00));
     notes_->setZValue(1);
+    tip_ = new QGraphicsRectItem(chart_);
+    tip_->setBrush(kTipColour);
+    tip_->setPen(QPen(Qt::gray));
+    tip_->setZValue(2);
+    tip_->hide();
+    tipText_ = new QGraphicsSimpleTextItem(tip_);
+    tipText_->setPos(4, 3);
     connect(chart_, &QChart::plotAreaChanged, this, &TreasuryChart::PlaceLineLabels);
     view_ = new QChartView(chart_, this);
+    view_->viewport()->setMouseTracking(true);
+    view_->viewport()->installEventFilter(this);
     // No antialiasing: with thousands of points it would cost more than the refresh it shows.
 }
 
-void TreasuryChart::AddSeries(QAbstractSeries* series, bool inLegend)
+void TreasuryChart::AddSeries(QAbstractSeries* series, bool inLegend, QValueAxis* valueAxis)
 {
     chart_->addSeries(series);
     series->attachAxis(turnAxis_);
-    series->attachAxis(amountAxis_);
+    series->attachAxis(valueAxis);
     if (!inLegend) {
         for (QLegendMarker* marker : chart_->legend()->markers(series)) {
             marker->setVisible(false);
@@ -120,7 +134,7 @@ void TreasuryChart::ClearSeries()
 // One series per piece of the curve; only the first piece is in the legend.
 // The shading goes first, so that the curves are drawn over it.
 void TreasuryChart::AddCurve(const ChartCurve& curve, const ChartCurve& belowZero, const QString& name,
-                             const QColor& colour)
+                             const QColor& colour, QValueAxis* valueAxis)
 {
     for (const auto& piece : belowZero) {
         auto* upper = new QLineSeries;
@@ -134,7 +148,7 @@ void TreasuryChart::AddCurve(const ChartCurve& curve, const ChartCurve& belowZer
         area->setBrush(kBelowZeroColour);
         area->setPen(Qt::NoPen);
         area->setName(QStringLiteral("pod nulou"));
-        AddSeries(area, !shadingInLegend_);
+        AddSeries(area, !shadingInLegend_, valueAxis);
         shadingInLegend_ = true;
     }
     bool first = true;
@@ -143,32 +157,34 @@ void TreasuryChart::AddCurve(const ChartCurve& curve, const ChartCurve& belowZer
         line->replace(Points(piece));
         line->setName(name);
         line->setPen(QPen(colour, 2));
-        connect(line, &QLineSeries::hovered, this, &TreasuryChart::ShowTip);
-        AddSeries(line, first);
+        AddSeries(line, first, valueAxis);
         first = false;
     }
 }
 
-void TreasuryChart::showRecording(const TurnRecording& recording)
+void TreasuryChart::showRecording(const TurnRecording& recording, ChartSource source)
 {
     recording_ = recording;
-    model_ = MakeChartModel(recording);
+    model_ = MakeChartModel(recording, source);
     ClearSeries();
+    chart_->setTitle(FromUtf8(model_.title));
     ApplyAxis(*turnAxis_, model_.turns);
     ApplyAxis(*amountAxis_, model_.amounts);
-    amountAxis_->setTitleText(FromUtf8(model_.amountTitle));
+    ApplyAxis(*damageAxis_, model_.damage);
 
+    // The zero line goes first: the labels are placed on its axes.
     auto* zero = new QLineSeries;
     zero->setPen(QPen(Qt::black, 1));
     zero->replace({{model_.turns.min, 0}, {model_.turns.max, 0}});
-    AddSeries(zero, false);
-    AddCurve(model_.gold, model_.goldBelowZero, QStringLiteral("zlato (zl)"), kGoldColour);
-    AddCurve(model_.mana, model_.manaBelowZero, QStringLiteral("mana (mn)"), kManaColour);
+    AddSeries(zero, false, amountAxis_);
+    AddCurve(model_.gold, model_.goldBelowZero, QStringLiteral("zlato (zl)"), kGoldColour, amountAxis_);
+    AddCurve(model_.mana, model_.manaBelowZero, QStringLiteral("mana (mn)"), kManaColour, amountAxis_);
+    AddCurve(model_.damageCurve, {}, QStringLiteral("DMG (vpravo)"), kDamageColour, damageAxis_);
     for (const ChartLineStart& line : model_.lineStarts) {
         auto* marker = new QLineSeries;
         marker->setPen(QPen(Qt::gray, 1, Qt::DashLine));
         marker->append({{line.turn, model_.amounts.min}, {line.turn, model_.amounts.max}});
-        AddSeries(marker, false);
+        AddSeries(marker, false, amountAxis_);
         auto* label = new QGraphicsSimpleTextItem(FromUtf8(line.unit), chart_);
         label->setToolTip(QStringLiteral("řádek %1 v rekrut.txt").arg(line.fileLine));
         lineLabels_.append(label);
@@ -179,28 +195,84 @@ void TreasuryChart::showRecording(const TurnRecording& recording)
     }
     notes_->setText(notes.join(u'\n'));
     PlaceLineLabels();
+    // Figures on show, pinned or not, are now those of the new run.
+    if (tip_->isVisible()) {
+        ShowTipAt(tipAt_);
+    }
 }
 
-// Each line's name stands at the top of the plot, just right of its marker;
-// what cannot be drawn is said at the bottom of the plot.
+// Each line's name stands at the top of the plot, just right of its marker,
+// one row lower where it would run into an earlier one; what cannot be drawn
+// is said at the bottom of the plot.
 void TreasuryChart::PlaceLineLabels()
 {
     const QRectF plot = chart_->plotArea();
     notes_->setPos(plot.left() + 4, plot.bottom() - notes_->boundingRect().height() - 4);
+    std::vector<LabelSpan> spans;
     for (qsizetype i = 0; i < lineLabels_.size(); ++i) {
-        const QPointF at = chart_->mapToPosition({model_.lineStarts[std::size_t(i)].turn, model_.amounts.max});
-        lineLabels_[i]->setPos(at.x() + 2, at.y() + 2 + (i % 2) * lineLabels_[i]->boundingRect().height());
+        const QPointF at = chart_->mapToPosition({model_.lineStarts[std::size_t(i)].turn, 0});
+        spans.push_back({at.x() + 2, lineLabels_[i]->boundingRect().width() + 4});
+    }
+    const std::vector<int> rows = LabelRows(spans);
+    for (qsizetype i = 0; i < lineLabels_.size(); ++i) {
+        const qreal height = lineLabels_[i]->boundingRect().height();
+        lineLabels_[i]->setPos(spans[std::size_t(i)].left, plot.top() + 2 + rows[std::size_t(i)] * height);
     }
 }
 
-void TreasuryChart::ShowTip(const QPointF& point, bool entered)
+void TreasuryChart::ShowTipAt(const QPointF& at)
 {
-    const TurnSample* nearest = entered ? NearestSample(recording_, point.x()) : nullptr;
+    tipAt_ = at;
+    const QPointF inChart = chart_->mapFromScene(view_->mapToScene(at.toPoint()));
+    const QRectF plot = chart_->plotArea();
+    const TurnSample* nearest =
+        plot.contains(inChart) ? NearestSample(recording_, chart_->mapToValue(inChart).x()) : nullptr;
     if (!nearest) {
-        QToolTip::hideText();
+        tip_->hide();
         return;
     }
-    QToolTip::showText(QCursor::pos(), FromUtf8(TurnTip(*nearest, UnitOfLine(recording_, nearest->fileLine))), view_);
+    tipText_->setText(FromUtf8(TurnTip(*nearest, UnitOfLine(recording_, nearest->fileLine))));
+    const QSizeF size = tipText_->boundingRect().size() + QSizeF(8, 6);
+    tip_->setRect(QRectF(QPointF(), size));
+    // Beside the pointer, on whichever side keeps the figures inside the plot.
+    QPointF corner = inChart + QPointF(kTipOffset, kTipOffset);
+    if (corner.x() + size.width() > plot.right()) {
+        corner.setX(std::max(plot.left(), inChart.x() - kTipOffset - size.width()));
+    }
+    if (corner.y() + size.height() > plot.bottom()) {
+        corner.setY(std::max(plot.top(), inChart.y() - kTipOffset - size.height()));
+    }
+    tip_->setPos(corner);
+    tip_->show();
+}
+
+QString TreasuryChart::hoverText() const { return tip_->isVisible() ? tipText_->text() : QString(); }
+
+bool TreasuryChart::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != view_->viewport()) {
+        return QWidget::eventFilter(watched, event);
+    }
+    switch (event->type()) {
+    case QEvent::MouseMove:
+        if (!tipPinned_) {
+            ShowTipAt(static_cast<QMouseEvent*>(event)->position());
+        }
+        break;
+    case QEvent::MouseButtonPress:
+        // A click pins the figures where it happens; the next one lets them go.
+        tipPinned_ = !tipPinned_;
+        ShowTipAt(static_cast<QMouseEvent*>(event)->position());
+        tipPinned_ = tipPinned_ && tip_->isVisible();
+        break;
+    case QEvent::Leave:
+        if (!tipPinned_) {
+            tip_->hide();
+        }
+        break;
+    default: break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool TreasuryChart::exportPng(const QString& path) { return view_->grab().save(path, "PNG"); }
@@ -211,7 +283,7 @@ bool TreasuryChart::exportSvg(const QString& path)
     svg.setFileName(path);
     svg.setSize(view_->size());
     svg.setViewBox(view_->rect());
-    svg.setTitle(kTitle);
+    svg.setTitle(chart_->title());
     QPainter painter;
     if (!painter.begin(&svg)) {
         return false;

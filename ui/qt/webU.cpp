@@ -33,22 +33,18 @@ const QString kHotKeyDescription = QStringLiteral("Zamknout a odemknout okno ZeF
 const QString kLockedText = QStringLiteral("pls\nNEVYPÍNAT\ndík r");
 constexpr std::uint32_t kKeysymM = 0x6d;
 
-// The editor's text with '\n' line breaks. The raw text keeps no-break spaces,
-// which the plain text would turn into ordinary spaces.
-std::string EditorText(const QPlainTextEdit& editor)
-{
-    QString text = editor.document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return ToUtf8(text);
-}
-
 }  // namespace
 
 TForm1::TForm1(std::optional<std::filesystem::path> settingsFolder, QWidget* parent)
     : QWidget(parent), messages_(*this), core_(messages_),
       introPlayer_(*this, {[this] { return IntroRunning(); }, [this] { LoadGLTextures(); },
                            [this](const QKeyEvent& event) { FormKeyDown(event.key(), event.modifiers()); },
-                           [this] { FormClick(); }})
+                           [this] { FormClick(); }}),
+      previewWorker_([this](PlanPreview preview) {
+          QMetaObject::invokeMethod(
+              this, [this, preview = std::move(preview)]() mutable { ShowPreview(std::move(preview)); },
+              Qt::QueuedConnection);
+      })
 {
     Form1 = this;
     BuildLayout();
@@ -64,6 +60,7 @@ TForm1::TForm1(std::optional<std::filesystem::path> settingsFolder, QWidget* par
     connect(chartKey, &QShortcut::activated, this, &TForm1::Button7Click);
     connect(&hotKey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
     Memo4->installEventFilter(this);
+    ConnectPreview();
     FormCreate(settingsFolder);
 }
 
@@ -128,8 +125,9 @@ void TForm1::viditelnost(bool value)
 
 void TForm1::Button3Click()
 {
-    if (core_.refresh(EditorText(*Memo4))) {
+    if (core_.refresh(Memo4Text())) {
         reportView_->show(core_.planningState().reportText);
+        chartFollowsPreview_ = false;
         if (treasuryChart_ && treasuryChart_->isVisible()) {
             treasuryChart_->showRecording(core_.lastRecording());
         }
@@ -142,10 +140,8 @@ void TForm1::Button7Click()
     if (!treasuryChart_) {
         treasuryChart_ = new TreasuryChart(this);
     }
-    treasuryChart_->showRecording(core_.lastRecording());
-    treasuryChart_->show();
-    treasuryChart_->raise();
-    treasuryChart_->activateWindow();
+    ShowInChart();
+    ShowBeside(*treasuryChart_, *this);
 }
 
 void TForm1::Button6Click()
@@ -156,7 +152,7 @@ void TForm1::Button6Click()
     if (answer != QMessageBox::Yes || messages_.ending()) {
         return;
     }
-    Memo4->setPlainText(FromUtf8(ResetDirectives(EditorText(*Memo4))));
+    Memo4->setPlainText(FromUtf8(ResetDirectives(Memo4Text())));
 }
 
 void TForm1::Memo4KeyDown(const QKeyEvent& event)
@@ -164,6 +160,15 @@ void TForm1::Memo4KeyDown(const QKeyEvent& event)
     if (event.key() == Qt::Key_F5) {
         Button3Click();
     }
+}
+
+// The raw text keeps no-break spaces, which the plain text would turn into
+// ordinary spaces.
+std::string TForm1::Memo4Text() const
+{
+    QString text = Memo4->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return ToUtf8(text);
 }
 
 void TForm1::WMHotKey(std::uint32_t id)

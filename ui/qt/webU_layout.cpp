@@ -89,6 +89,9 @@ void TForm1::BuildLayout()
     // In the free end of the top row, flush with the report view's right edge.
     Button7 = new QPushButton(QStringLiteral("Graf"), GroupBox3);
     Button7->setGeometry(490, 15, 56, 16);
+    // The preview's line, in the free part of the row between the switch and "Graf".
+    Label1 = new QLabel(GroupBox3);
+    Label1->setGeometry(251, 15, 235, 16);
     FitCaption(*Button6, QStyle::SE_PushButtonContents);
     FitCaption(*Button7, QStyle::SE_PushButtonContents);
     FitCaption(*Button3, QStyle::SE_PushButtonContents);

@@ -1,0 +1,101 @@
+// The preview's line and details for each kind of outcome, and its worker: a
+// second request cancels the first, whose preview never comes.
+#include "plan_preview.h"
+
+#include "case_name.h"
+#include "plan_folder.h"
+#include "preview_worker.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace zef {
+namespace {
+
+// Mag costs mana; each unit type recruits one unit of 10 damage a turn.
+constexpr const char* kCatalogue = "Pesi 100 0 0 0 0 0 25 1\r\nMag 10 50 0 0 2 0 25 1\r\n";
+constexpr const char* kHeading = "Náhled plánu z editoru: neuložený, F5 ho uloží a spočítá.\n";
+
+struct SummaryCase {
+    const char* name;
+    const char* editor;
+    const char* line;
+    const char* details;  // after kHeading
+};
+
+class PreviewTextTest : public ::testing::TestWithParam<SummaryCase> {};
+
+TEST_P(PreviewTextTest, SaysWhatTheRefreshWouldCompute)
+{
+    const std::optional<PlanPreview> preview = PreviewPlan(GetParam().editor, kCatalogue);
+    ASSERT_TRUE(preview);
+    EXPECT_EQ(PreviewLine(preview->summary), GetParam().line);
+    EXPECT_EQ(PreviewDetails(preview->summary), kHeading + std::string(GetParam().details));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, PreviewTextTest,
+    ::testing::Values(
+        SummaryCase{"Figures", "@zl 5000\n1 100\n", "Náhled: 10 TU, DMG 100, zl 40k, mn 450k",
+                    "tahů: 10\nDMG: 100\nzbývá zl: 40\u00a0000, mn: 450\u00a0000"},
+        SummaryCase{"BothBelowZero", "@zl 1\n@mna 1\n@zld 0\n@mnt 0\n2 100\n",
+                    "Náhled: 10 TU, DMG 100, zl pod nulou od tahu 1",
+                    "tahů: 10\nDMG: 100\nzbývá zl: -99, mn: -589\nzlato pod nulou od tahu 1 (-9), řádek 5\n"
+                    "mana pod nulou od tahu 1 (-49), řádek 5"},
+        SummaryCase{
+            "ManaBelowZero", "@mna 0\n@mnt 0\n2 100\n", "Náhled: 10 TU, DMG 100, mn pod nulou od tahu 1",
+            "tahů: 10\nDMG: 100\nzbývá zl: 1\u00a0535\u00a0900, mn: -590\nmana pod nulou od tahu 1 (-50), řádek 3"},
+        SummaryCase{"TooLong", "1 99999999999999\n", "Náhled: řádek 1 chce příliš mnoho tahů",
+                    "Řádek 1 souboru „rekrut.txt“ („1 99999999999999“) potřebuje 10000000000000 tahů; jeden výpočet "
+                    "jich zvládne nejvýše 2147483647."},
+        SummaryCase{"Unencodable", "1 100 😀\n", "Náhled: znak „😀“ na řádku 1 nejde uložit",
+                    "Znak „😀“ (U+1f600) na řádku 1 nejde uložit do rekrut.txt v kódování Windows-1250."}),
+    testing::CaseName<SummaryCase>);
+
+TEST(PreviewLabelTest, ShowsTheWarningOfTheCursorsLineAndItsReadingInTheTip)
+{
+    const std::optional<PlanPreview> preview = PreviewPlan("@zl 5000\n1 2 000\n", kCatalogue);
+    const PreviewLabel onWarning = PreviewLabelFor(*preview, 2);
+    EXPECT_TRUE(onWarning.warning);
+    EXPECT_EQ(onWarning.text, "řádek 2: „2 000“ se čte jako 2 (oddělovač tisíců); pište 2000");
+    EXPECT_TRUE(onWarning.tip.ends_with("\n\nřádek 2: plán č. 1: jednotka 1 (Pesi), 2 DMG\n⚠ " +
+                                        onWarning.text.substr(std::string("řádek 2: ").size())));
+    const PreviewLabel onDirective = PreviewLabelFor(*preview, 1);
+    EXPECT_FALSE(onDirective.warning);
+    EXPECT_EQ(onDirective.text, PreviewLine(preview->summary));
+}
+
+TEST(PreviewWorkerTest, ASecondRequestCancelsTheFirst)
+{
+    const testing::PlanFolder folder;
+    // Strength 1 and batch 1: 400 million damage takes 10^9 turns, ten seconds and more.
+    folder.writeCatalogue("Pesi 100 0 0 0 0 0 1 1\r\n");
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::vector<PlanPreview> previews;
+    PreviewWorker worker([&](PlanPreview preview) {
+        const std::lock_guard lock(mutex);
+        previews.push_back(std::move(preview));
+        arrived.notify_one();
+    });
+    worker.request("1 400000000\n");
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const auto asked = std::chrono::steady_clock::now();
+    worker.request("1 4\n");
+    std::unique_lock lock(mutex);
+    ASSERT_TRUE(arrived.wait_for(lock, std::chrono::seconds(60), [&] { return !previews.empty(); }));
+    // The long preview stopped within moments, and never came.
+    EXPECT_LT(std::chrono::steady_clock::now() - asked, std::chrono::seconds(2));
+    ASSERT_EQ(previews.size(), 1u);
+    EXPECT_EQ(previews[0].summary.turns, 10);
+    EXPECT_TRUE(worker.current(previews[0]));
+    worker.cancel();
+    EXPECT_FALSE(worker.current(previews[0]));
+}
+
+}  // namespace
+}  // namespace zef

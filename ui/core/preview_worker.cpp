@@ -1,0 +1,61 @@
+#include "preview_worker.h"
+
+#include <utility>
+
+namespace zef {
+
+PreviewWorker::PreviewWorker(Delivery deliver) : deliver_(std::move(deliver)), thread_([this] { Loop(); }) {}
+
+PreviewWorker::~PreviewWorker()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+        ++generation_;
+    }
+    wake_.notify_one();
+    thread_.join();
+}
+
+void PreviewWorker::request(std::string editorText)
+{
+    {
+        const std::lock_guard lock(mutex_);
+        ++generation_;
+        pending_ = std::move(editorText);
+    }
+    wake_.notify_one();
+}
+
+void PreviewWorker::cancel()
+{
+    const std::lock_guard lock(mutex_);
+    ++generation_;
+    pending_.reset();
+}
+
+void PreviewWorker::Loop()
+{
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        wake_.wait(lock, [this] { return stopping_ || pending_; });
+        if (stopping_) {
+            return;
+        }
+        const std::string text = std::move(*pending_);
+        pending_.reset();
+        const std::uint64_t generation = generation_;
+        lock.unlock();
+        const StillWanted stillWanted = [this, generation] {
+            return generation_.load(std::memory_order_relaxed) == generation;
+        };
+        std::optional<PlanPreview> preview = PreviewPlanWithCatalogueFile(text, stillWanted);
+        if (preview && stillWanted()) {
+            preview->generation = generation;
+            deliver_(std::move(*preview));
+        }
+        lock.lock();
+    }
+}
+
+}  // namespace zef
