@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "bench_folder.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -23,33 +25,6 @@
 namespace {
 
 constexpr int kKeyPauseMs = 250;
-
-// A unit of strength 1 and batch 1: 40 million damage takes 10^8 turns. The
-// keys go into the comment at the end, so the plan stays as long.
-class LongPlanFolder {
-public:
-    LongPlanFolder() : previous_(QDir::currentPath())
-    {
-        QDir::setCurrent(work_.path());
-        Write(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 1 1\r\n");
-        Write(QStringLiteral("rekrut.txt"), "@zl 1\r\n1 40000000\r\n;");
-    }
-    ~LongPlanFolder() { QDir::setCurrent(previous_); }
-    std::filesystem::path settings() const { return settings_.path().toStdString(); }
-
-private:
-    static void Write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(name);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(bytes);
-        }
-    }
-
-    QString previous_;
-    QTemporaryDir work_;
-    QTemporaryDir settings_;
-};
 
 // Notes the editor's repaints.
 class PaintWatch : public QObject {
@@ -64,7 +39,9 @@ public:
 
 void BM_KeyToRepaint(benchmark::State& state)
 {
-    LongPlanFolder folder;
+    // A unit of strength 1 and batch 1: 40 million damage takes 10^8 turns.
+    // The keys go into the comment at the end, so the plan stays as long.
+    const zef::bench::BenchFolder folder("Pesi 100 0 0 0 0 0 1 1\r\n", "@zl 1\r\n1 40000000\r\n;");
     // No GL library: the window opens on the calculator at once, without its intro.
     zef::SetGLLibraryNames("libzef-no-gl.so.1", "libzef-no-glu.so.1");
     zef::TForm1 window(folder.settings());

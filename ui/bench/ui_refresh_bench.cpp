@@ -12,39 +12,21 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "bench_folder.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// A working folder with a small plan, so every refresh appends a real report.
-class BenchFolder {
-public:
-    BenchFolder() : previous_(QDir::currentPath())
-    {
-        QDir::setCurrent(work_.path());
-        Write(QStringLiteral("arm.txt"), "Pesi 100 0 0 0 0 0 1 5\r\nLuk 200 0 1 2 0 0 3 4\r\n");
-        Write(QStringLiteral("rekrut.txt"), "1 100\r\n2 300\r\n");
-    }
-    ~BenchFolder() { QDir::setCurrent(previous_); }
-    std::filesystem::path settings() const { return settings_.path().toStdString(); }
-
-private:
-    static void Write(const QString& name, const QByteArray& bytes)
-    {
-        QFile file(name);
-        if (file.open(QIODevice::WriteOnly)) {
-            file.write(bytes);
-        }
-    }
-
-    QString previous_;
-    QTemporaryDir work_;
-    QTemporaryDir settings_;
-};
+// A small plan, so every refresh appends a real report.
+zef::bench::BenchFolder SmallPlanFolder()
+{
+    return {"Pesi 100 0 0 0 0 0 1 5\r\nLuk 200 0 1 2 0 0 3 4\r\n", "1 100\r\n2 300\r\n"};
+}
 
 void BM_Refresh(benchmark::State& state)
 {
-    BenchFolder folder;
+    const zef::bench::BenchFolder folder = SmallPlanFolder();
     zef::TForm1 window(folder.settings());
     window.show();
     for (std::int64_t i = 0; i < state.range(0); ++i) {
@@ -60,7 +42,7 @@ BENCHMARK(BM_Refresh)->Arg(0)->Arg(10000)->Iterations(300)->Unit(benchmark::kMic
 // A refresh of two million turns, with the treasury chart closed (0) or open (1).
 void BM_LongRefresh(benchmark::State& state)
 {
-    BenchFolder folder;
+    const zef::bench::BenchFolder folder = SmallPlanFolder();
     zef::TForm1 window(folder.settings());
     window.show();
     window.Memo4->setPlainText(QStringLiteral("@zl 1\n1 4000000\n"));
@@ -79,7 +61,7 @@ BENCHMARK(BM_LongRefresh)->Arg(0)->Arg(1)->Iterations(30)->Unit(benchmark::kMill
 
 void BM_StartWindow(benchmark::State& state)
 {
-    BenchFolder folder;
+    const zef::bench::BenchFolder folder = SmallPlanFolder();
     for (auto _ : state) {
         zef::TForm1 window(folder.settings());
         window.show();

@@ -30,7 +30,6 @@ public:
     // An existing regular file, for reading it and writing it over.
     static NativeFile OpenForRewrite(const std::filesystem::path& path, std::error_code& error);
 
-    bool isOpen() const;
     // The whole content, read from the start.
     std::error_code readAll(std::string& bytes);
     // Every byte, after whatever was written before.

@@ -49,14 +49,6 @@ NativeFile::~NativeFile()
     }
 }
 
-NativeFile::NativeFile(NativeFile&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept
-{
-    std::swap(handle_, other.handle_);
-    return *this;
-}
-
 NativeFile NativeFile::CreateBeside(const std::filesystem::path& target, std::filesystem::path& created,
                                     std::error_code& error)
 {
@@ -110,8 +102,6 @@ NativeFile NativeFile::OpenForRewrite(const std::filesystem::path& path, std::er
 {
     return NativeFile(OpenExisting(path, O_RDWR, error));
 }
-
-bool NativeFile::isOpen() const { return handle_ >= 0; }
 
 std::error_code NativeFile::readAll(std::string& bytes)
 {

@@ -68,14 +68,6 @@ NativeFile::~NativeFile()
     }
 }
 
-NativeFile::NativeFile(NativeFile&& other) noexcept : handle_(other.handle_) { other.handle_ = -1; }
-
-NativeFile& NativeFile::operator=(NativeFile&& other) noexcept
-{
-    std::swap(handle_, other.handle_);
-    return *this;
-}
-
 NativeFile NativeFile::CreateBeside(const std::filesystem::path& target, std::filesystem::path& created,
                                     std::error_code& error)
 {
@@ -109,8 +101,6 @@ NativeFile NativeFile::OpenForRewrite(const std::filesystem::path& path, std::er
 {
     return NativeFile(Stored(OpenExisting(path, GENERIC_READ | GENERIC_WRITE, error)));
 }
-
-bool NativeFile::isOpen() const { return handle_ != -1; }
 
 std::error_code NativeFile::readAll(std::string& bytes)
 {
