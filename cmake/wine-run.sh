@@ -25,6 +25,9 @@ if [ ! -e "$prefix/.made" ]; then
     flock 9
     if [ ! -e "$prefix/.made" ]; then
       "$wine" wineboot --init >"$prefix.log" 2>&1 9>&- || { cat "$prefix.log" >&2; exit 1; }
+      # The server that made the prefix ends 3 s later; a program that
+      # connected to it as it ended would fail, so it ends before any runs.
+      "$wineserver" -w
       touch "$prefix/.made"
     fi
   ) 9>"$prefix.lock"
