@@ -1,6 +1,7 @@
 #include "treasury_chart.h"
 
 #include "qt_text.h"
+#include "window_texts.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -24,7 +25,7 @@ namespace zef {
 
 namespace {
 
-const QString kTitle = QStringLiteral("Zlato a mana po tazích");
+const QString kTitle = FromUtf8(kChartTitle);
 const QColor kGoldColour(0xc0, 0x90, 0x00);
 const QColor kManaColour(0x20, 0x60, 0xd0);
 const QColor kBelowZeroColour(0xe0, 0x30, 0x30, 0x50);
@@ -51,18 +52,16 @@ void ApplyAxis(QValueAxis& axis, const ChartAxis& range)
 
 TreasuryChart::TreasuryChart(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("ZeF – pokladna po tazích"));
+    setWindowTitle(FromUtf8(kChartWindowTitle));
     resize(800, 500);
     BuildChart();
 
-    auto* savePng = new QPushButton(QStringLiteral("Uložit PNG…"), this);
-    auto* saveSvg = new QPushButton(QStringLiteral("Uložit SVG…"), this);
-    connect(savePng, &QPushButton::clicked, this, [this] {
-        AskAndExport(QStringLiteral("Obrázek PNG (*.png)"), QStringLiteral("png"), &TreasuryChart::exportPng);
-    });
-    connect(saveSvg, &QPushButton::clicked, this, [this] {
-        AskAndExport(QStringLiteral("Obrázek SVG (*.svg)"), QStringLiteral("svg"), &TreasuryChart::exportSvg);
-    });
+    auto* savePng = new QPushButton(FromUtf8(kSavePngButton), this);
+    auto* saveSvg = new QPushButton(FromUtf8(kSaveSvgButton), this);
+    connect(savePng, &QPushButton::clicked, this,
+            [this] { AskAndExport(FromUtf8(kPngFilter), QStringLiteral("png"), &TreasuryChart::exportPng); });
+    connect(saveSvg, &QPushButton::clicked, this,
+            [this] { AskAndExport(FromUtf8(kSvgFilter), QStringLiteral("svg"), &TreasuryChart::exportSvg); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(savePng);
@@ -78,7 +77,7 @@ void TreasuryChart::BuildChart()
     chart_->setTitle(kTitle);
     chart_->setAnimationOptions(QChart::NoAnimation);
     turnAxis_ = new QValueAxis;
-    turnAxis_->setTitleText(QStringLiteral("tah"));
+    turnAxis_->setTitleText(FromUtf8(kTurnAxisTitle));
     turnAxis_->setLabelFormat(QStringLiteral("%.0f"));
     amountAxis_ = new QValueAxis;
     amountAxis_->setLabelFormat(QStringLiteral("%.0f"));
@@ -133,7 +132,7 @@ void TreasuryChart::AddCurve(const ChartCurve& curve, const ChartCurve& belowZer
         lower->setParent(area);
         area->setBrush(kBelowZeroColour);
         area->setPen(Qt::NoPen);
-        area->setName(QStringLiteral("pod nulou"));
+        area->setName(FromUtf8(kBelowZeroName));
         AddSeries(area, !shadingInLegend_);
         shadingInLegend_ = true;
     }
@@ -162,15 +161,15 @@ void TreasuryChart::showRecording(const TurnRecording& recording)
     zero->setPen(QPen(Qt::black, 1));
     zero->replace({{model_.turns.min, 0}, {model_.turns.max, 0}});
     AddSeries(zero, false);
-    AddCurve(model_.gold, model_.goldBelowZero, QStringLiteral("zlato (zl)"), kGoldColour);
-    AddCurve(model_.mana, model_.manaBelowZero, QStringLiteral("mana (mn)"), kManaColour);
+    AddCurve(model_.gold, model_.goldBelowZero, FromUtf8(kGoldCurveName), kGoldColour);
+    AddCurve(model_.mana, model_.manaBelowZero, FromUtf8(kManaCurveName), kManaColour);
     for (const ChartLineStart& line : model_.lineStarts) {
         auto* marker = new QLineSeries;
         marker->setPen(QPen(Qt::gray, 1, Qt::DashLine));
         marker->append({{line.turn, model_.amounts.min}, {line.turn, model_.amounts.max}});
         AddSeries(marker, false);
         auto* label = new QGraphicsSimpleTextItem(FromUtf8(line.unit), chart_);
-        label->setToolTip(QStringLiteral("řádek %1 v rekrut.txt").arg(line.fileLine));
+        label->setToolTip(FromUtf8(LineStartTip(line.fileLine)));
         lineLabels_.append(label);
     }
     QStringList notes;
@@ -224,7 +223,7 @@ void TreasuryChart::AskAndExport(const QString& filter, const QString& suffix,
                                  bool (TreasuryChart::*write)(const QString&))
 {
     QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Uložit graf"), QStringLiteral("graf.") + suffix, filter);
+        QFileDialog::getSaveFileName(this, FromUtf8(kSaveChartTitle), QStringLiteral("graf.") + suffix, filter);
     if (path.isEmpty()) {
         return;
     }
@@ -232,8 +231,7 @@ void TreasuryChart::AskAndExport(const QString& filter, const QString& suffix,
         path += u'.' + suffix;
     }
     if (!(this->*write)(path)) {
-        QMessageBox::critical(this, QStringLiteral("ZeF"),
-                              QStringLiteral("Graf se nepodařilo uložit do %1.").arg(path));
+        QMessageBox::critical(this, FromUtf8(kQuestionCaption), FromUtf8(ChartNotSavedMessage(ToUtf8(path))));
     }
 }
 
