@@ -1,18 +1,10 @@
 #include "tick_counter.h"
 
-#include <chrono>
+#include "system_ticks.h"
 
 namespace zef {
 
 namespace {
-
-std::uint32_t SystemTickCount()
-{
-    using namespace std::chrono;
-    const auto ms = duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    // Keeping the low 32 bits is the wrap of the counter.
-    return static_cast<std::uint32_t>(ms);
-}
 
 TickSource tickSource = SystemTickCount;
 

@@ -1,6 +1,6 @@
 // The millisecond tick counter the frame-rate meter stamps frames with: a
-// monotonic clock in milliseconds, as an unsigned 32-bit number that wraps to
-// 0 every 2^32 ms (about 49.7 days).
+// monotonic clock in milliseconds (GetTickCount on Windows), as an unsigned
+// 32-bit number that wraps to 0 every 2^32 ms (about 49.7 days).
 #pragma once
 
 #include <cstdint>

@@ -14,8 +14,11 @@ packages=(
   xvfb xauth xdotool x11-utils imagemagick openbox libcap2-bin
   qt6-wayland weston dbus-daemon dbus-bin
   # The Windows builds: mingw-w64 with posix threads, GoogleTest's sources to
-  # build it for Windows, and 64-bit Wine to run the tests.
-  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine64
+  # build it for Windows, 64-bit Wine to run the tests, NSIS for the installer
+  # and unzip to try the portable zip; the system tests of the Windows window
+  # also need a window manager's controls (wmctrl) and a Czech keyboard map
+  # (setxkbmap, xkbcomp).
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine64 nsis unzip wmctrl x11-xkb-utils
 )
 packages+=("$@")
 

@@ -2,8 +2,10 @@
 # Quick start: installs what is missing, then configures, builds and tests the
 # three builds of CMakePresets.json one after the other: the normal one, the
 # one with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
-# target's (clang). Then the Windows builds: the 64-bit one with its tests
-# under Wine, the 32-bit one only built. Finally checks the code's format.
+# target's (clang). Then the Windows builds and their packages: the 64-bit
+# one with its tests under Wine, the 32-bit one only built; the 64-bit
+# zef-plan against the Linux one on random plans, and the 64-bit packages
+# installed and uninstalled under Wine. Finally checks the code's format.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -17,5 +19,8 @@ cmake --workflow --preset windows-x64
 # Running 32-bit Windows programs needs Debian's wine32, which brings 168 i386
 # packages and upgrades system ones: the 32-bit build is only built here (its
 # test preset, windows-x86, runs where a 32-bit Wine is installed).
-cmake --preset windows-x86 && cmake --build --preset windows-x86
+cmake --preset windows-x86 && cmake --build --preset windows-x86 && cpack --preset windows-x86
+# Each run draws other plans; a difference names its seed and plan number.
+python3 tests/cli/random_plans.py 300 "$(date +%s)" build/tools/zef-plan build-windows-x64/tests/cli/zef-plan.sh
+sh tests/packaging/windows_packages_test.sh build-windows-x64/ZeF-*-win64.zip build-windows-x64/ZeF-*-win64.exe .
 scripts/check-format.sh

@@ -21,6 +21,8 @@ if(DEFINED EXPECTED_STDOUT)
     message(FATAL_ERROR "standard output (${OUTPUT}) differs from ${EXPECTED_STDOUT}:\n${out}")
   endif()
 endif()
+# Windows writes standard error as text, every LF as CR LF.
+string(REPLACE "\r\n" "\n" err "${err}")
 if(DEFINED EXPECTED_STDERR AND NOT err MATCHES "${EXPECTED_STDERR}")
   message(FATAL_ERROR "standard error '${err}' does not match '${EXPECTED_STDERR}'")
 endif()

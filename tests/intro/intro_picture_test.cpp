@@ -3,14 +3,24 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QColor>
 #include <QFile>
 #include <QImage>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
 namespace zef {
 namespace {
+
+using Texel = std::array<std::uint8_t, 3>;
+
+Texel TexelAt(const IntroImage& image, std::size_t offset)
+{
+    return {image.pixels[offset], image.pixels[offset + 1], image.pixels[offset + 2]};
+}
 
 template <typename T>
 T LittleEndianAt(const QByteArray& bytes, int offset)
@@ -51,6 +61,29 @@ TEST(IntroPicture, ShowsYellowLettersOnBlackAboveADarkRedStrip)
     EXPECT_GT(qRed(strip), 90);
     EXPECT_LT(qGreen(strip), 30);
     EXPECT_LT(qBlue(strip), 30);
+}
+
+// The conversion of a QImage, in the intro texture's suite.
+TEST(IntroTexture, ReadsAQImageTheSameWay)
+{
+    QImage picture(256, 256, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    picture.setPixel(0, 0, qRgb(255, 0, 0));
+    picture.setPixel(255, 255, qRgb(0, 0, 255));
+    picture.setPixel(0, 255, qRgb(1, 2, 3));
+    const IntroImage image = ConvertIntroPicture(picture);
+    EXPECT_EQ(TexelAt(image, 195840), (Texel{255, 0, 0}));
+    EXPECT_EQ(TexelAt(image, 765), (Texel{0, 0, 255}));
+    EXPECT_EQ(TexelAt(image, 0), (Texel{1, 2, 3}));
+}
+
+TEST(IntroTexture, SmallerQImageReadsBlackOutside)
+{
+    QImage picture(16, 16, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    const IntroImage image = ConvertIntroPicture(picture);
+    EXPECT_EQ(TexelAt(image, 195840), (Texel{255, 255, 255}));  // (0, 0)
+    EXPECT_EQ(TexelAt(image, 0), (Texel{0, 0, 0}));             // (0, 255)
 }
 
 }  // namespace

@@ -2,12 +2,8 @@
 
 #include "case_name.h"
 #include "fake_gl.h"
-#include "intro_picture.h"
 
 #include <gtest/gtest.h>
-
-#include <QColor>
-#include <QImage>
 
 #include <array>
 #include <cstddef>
@@ -100,28 +96,6 @@ INSTANTIATE_TEST_SUITE_P(Colours, TextureColourTest,
                                            ColourCase{"Blue", 0x00FF0000, {0, 0, 255}},
                                            ColourCase{"TopByteIgnored", 0xFF123456, {0x56, 0x34, 0x12}}),
                          testing::CaseName<ColourCase>);
-
-TEST(IntroTexture, ReadsAQImageTheSameWay)
-{
-    QImage picture(256, 256, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    picture.setPixel(0, 0, qRgb(255, 0, 0));
-    picture.setPixel(255, 255, qRgb(0, 0, 255));
-    picture.setPixel(0, 255, qRgb(1, 2, 3));
-    const IntroImage image = ConvertIntroPicture(picture);
-    EXPECT_EQ(TexelAt(image, 195840), (Texel{255, 0, 0}));
-    EXPECT_EQ(TexelAt(image, 765), (Texel{0, 0, 255}));
-    EXPECT_EQ(TexelAt(image, 0), (Texel{1, 2, 3}));
-}
-
-TEST(IntroTexture, SmallerQImageReadsBlackOutside)
-{
-    QImage picture(16, 16, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    const IntroImage image = ConvertIntroPicture(picture);
-    EXPECT_EQ(TexelAt(image, 195840), (Texel{255, 255, 255}));  // (0, 0)
-    EXPECT_EQ(TexelAt(image, 0), (Texel{0, 0, 0}));             // (0, 255)
-}
 
 TEST(IntroTexture, UploadCallsInOrder)
 {

@@ -23,12 +23,12 @@ fail() {
     exit 1
 }
 
-# Waits up to five seconds for a shell condition.
+# Waits up to $2 seconds (five unless given) for a shell condition.
 wait_for() {
     tries=0
     until eval "$1"; do
         tries=$((tries + 1))
-        [ "$tries" -lt 50 ] || return 1
+        [ "$tries" -lt "$((${2:-5} * 10))" ] || return 1
         sleep 0.1
     done
 }
@@ -39,7 +39,45 @@ request_close_until() {
     wait_for "$2"
 }
 
-# Waits for the program's window and sets $window to its id.
+# Waits up to $1 seconds (five unless given) for the program's window and
+# sets $window to its id.
 wait_for_window() {
-    wait_for 'window=$(xdotool search --onlyvisible --name "^ZeF v\.3" 2>/dev/null | head -n 1); [ -n "$window" ]'
+    wait_for 'window=$(xdotool search --onlyvisible --name "^ZeF v\.3" 2>/dev/null | head -n 1); [ -n "$window" ]' "${1:-5}"
+}
+
+# The checks that the Linux window and the Windows window share.
+
+# A first start in an empty folder made both data files, empty.
+check_new_data_files() {
+    [ -f rekrut.txt ] && [ -f arm.txt ] || fail "the data files were not created"
+    [ ! -s rekrut.txt ] && [ ! -s arm.txt ] || fail "the data files are not empty"
+}
+
+# The settings file $1 holds the line $2 (key=value).
+check_ini() {
+    tr -d '\r' <"$1" | grep -qx "$2" || fail "$1 does not hold $2: $(cat "$1")"
+}
+
+# Window $1 of process $2 is locked: a close request gets the refusal (a box
+# captioned "q71_brouzdac") and the window stays; the box closes when asked,
+# and still the window stays.
+check_locked_window_refuses_close() {
+    box=
+    request_close_until "$1" \
+        'box=$(xdotool search --onlyvisible --name "^q71_brouzdac$" 2>/dev/null | head -n 1); [ -n "$box" ]' ||
+        fail "the locked window showed no refusal"
+    kill -0 "$2" 2>/dev/null || fail "the locked window closed"
+    request_close_until "$box" '! xdotool search --onlyvisible --name "^q71_brouzdac$" >/dev/null 2>&1' ||
+        fail "the message stayed open"
+    kill -0 "$2" 2>/dev/null || fail "the locked window closed"
+}
+
+# Counts the yellow pixels (the intro picture's letters) in the middle half
+# of window $1, keeping the screenshot as $2.
+yellow_in_middle() {
+    import -window "$1" "$2"
+    size=$(convert "$2" -format '%w %h' info:)
+    set -- "$2" ${size}
+    convert "$1" -crop "$(($2 / 2))x$(($3 / 2))+$(($2 / 4))+$(($3 / 4))" +repage -depth 8 txt:- |
+        awk -F'[(),]' 'NR > 1 && $3 > 180 && $4 > 140 && $5 < 90 { n++ } END { print n + 0 }'
 }

@@ -35,16 +35,6 @@ running() { kill -0 "$pid" 2>/dev/null; }
 
 gl_mapped() { grep -qE '/libGLU?\.so\.1' "/proc/$pid/maps"; }
 
-# Counts the yellow pixels (the picture's letters) in the middle half of
-# window $1, keeping the screenshot as $2.
-yellow_in_middle() {
-    import -window "$1" "$2"
-    size=$(convert "$2" -format '%w %h' info:)
-    set -- "$2" ${size}
-    convert "$1" -crop "$(($2 / 2))x$(($3 / 2))+$(($2 / 4))+$(($3 / 4))" +repage -depth 8 txt:- |
-        awk -F'[(),]' 'NR > 1 && $3 > 180 && $4 > 140 && $5 < 90 { n++ } END { print n + 0 }'
-}
-
 # CPU time of zef in clock ticks, user and system together.
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
 

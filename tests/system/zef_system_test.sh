@@ -29,8 +29,7 @@ wait_for_window || fail "no window titled 'ZeF v.3 ...' appeared"
 title=$(xdotool getwindowname "$window")
 echo "window $window: $title"
 
-[ -f rekrut.txt ] && [ -f arm.txt ] || fail "the data files were not created"
-[ ! -s rekrut.txt ] && [ ! -s arm.txt ] || fail "the data files are not empty"
+check_new_data_files
 
 # Three refreshes: two with F5 in the plan editor, one after typing a line.
 xdotool key --window "$window" F5
@@ -47,14 +46,7 @@ fi
 # Locked, the window refuses a close request and explains it in a message box.
 xdotool key ctrl+alt+shift+m
 sleep 0.3
-box=
-request_close_until "$window" \
-    'box=$(xdotool search --onlyvisible --name "^q71_brouzdac$" 2>/dev/null | head -n 1); [ -n "$box" ]' ||
-    fail "the locked window showed no refusal"
-kill -0 "$pid" 2>/dev/null || fail "the locked window closed"
-request_close_until "$box" '! xdotool search --onlyvisible --name "^q71_brouzdac$" >/dev/null 2>&1' ||
-    fail "the message stayed open"
-kill -0 "$pid" 2>/dev/null || fail "the locked window closed"
+check_locked_window_refuses_close "$window" "$pid"
 
 # Unlocked, it closes and writes the settings beside the executable.
 xdotool key ctrl+alt+shift+m
@@ -64,6 +56,6 @@ wait "$pid" || fail "zef exited with status $?"
 
 ini="$root/bin/zeF.ini"
 [ -f "$ini" ] || fail "zeF.ini was not written"
-tr -d '\r' <"$ini" | grep -qx "spusteni=1" || fail "spusteni is not 1: $(cat "$ini")"
-tr -d '\r' <"$ini" | grep -qx "navrhArmady=3" || fail "navrhArmady does not count the 3 refreshes: $(cat "$ini")"
+check_ini "$ini" "spusteni=1"
+check_ini "$ini" "navrhArmady=3"
 echo "PASS"

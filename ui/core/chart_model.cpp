@@ -2,6 +2,7 @@
 
 #include "czech_figures.h"
 #include "report_format.h"
+#include "window_texts.h"
 #include "windows1250.h"
 
 #include <algorithm>
@@ -21,8 +22,6 @@ struct Range {
     double low = 0;
     double high = 0;
 };
-
-constexpr std::string_view kTitle = "Zlato a mana po tazích";
 
 std::string NotDrawable(std::string_view name, double value, std::int32_t turn)
 {
@@ -128,7 +127,7 @@ double RoundTickInterval(double span, int parts)
 ChartModel MakeChartModel(const TurnRecording& recording, ChartSource source)
 {
     ChartModel model;
-    model.title = kTitle;
+    model.title = kChartTitle;
     if (source == ChartSource::Preview) {
         model.title += " – náhled plánu z editoru, ne poslední obnovení";
     }
@@ -145,7 +144,7 @@ ChartModel MakeChartModel(const TurnRecording& recording, ChartSource source)
     model.turns = {.min = firstTurn,
                    .max = lastTurn,
                    .tickInterval = RoundTickInterval(lastTurn - firstTurn, kTickParts),
-                   .title = "tah"};
+                   .title = std::string(kTurnAxisTitle)};
 
     for (const RecordedLine& line : recording.lines) {
         model.lineStarts.push_back({double(line.first.turn), DecodeWindows1250(line.unit), line.fileLine});

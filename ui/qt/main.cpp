@@ -5,10 +5,12 @@
 #include "application_title.h"
 #include "czech_qt_texts.h"
 #include "gl_libraries.h"
+#include "qt_text.h"
 #include "settings_location.h"
 #include "termination_close.h"
 #include "verInc.h"
 #include "webU.h"
+#include "window_texts.h"
 
 #include <QApplication>
 
@@ -17,7 +19,7 @@ int main(int argc, char* argv[])
     zef::StampBuild();
     QApplication application(argc, argv);
     zef::InstallCzechQtTexts(application);
-    zef::SetApplicationTitle(QStringLiteral("Spinwheel"));
+    zef::SetApplicationTitle(zef::FromUtf8(zef::kStartTitle));
     QGuiApplication::setDesktopFileName(QStringLiteral("zef"));
     // Before the window: its creation runs the first refresh, which a TERM may interrupt.
     zef::CloseOnTermination([] {

@@ -1,5 +1,8 @@
 #include "run_progress.h"
 
+#include "qt_text.h"
+#include "window_texts.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProgressDialog>
@@ -26,8 +29,8 @@ PlanProgress ProgressDialogHook(QWidget* window, std::chrono::milliseconds delay
     state->clock.start();
     return [window, delay, state](std::uint64_t turnsDone, std::uint64_t turnsTotal) {
         if (!state->dialog && std::chrono::milliseconds(state->clock.elapsed()) >= delay) {
-            state->dialog = std::make_unique<QProgressDialog>(QStringLiteral("Počítám plán…"), QStringLiteral("Zrušit"),
-                                                              0, kProgressSteps, window);
+            state->dialog = std::make_unique<QProgressDialog>(FromUtf8(kProgressText), FromUtf8(kCancelButton), 0,
+                                                              kProgressSteps, window);
             state->dialog->setWindowModality(Qt::WindowModal);
             state->dialog->setMinimumDuration(0);
             state->dialog->show();

@@ -1,6 +1,7 @@
 #include "treasury_chart.h"
 
 #include "qt_text.h"
+#include "window_texts.h"
 
 #include <QAreaSeries>
 #include <QChart>
@@ -55,18 +56,16 @@ void ApplyAxis(QValueAxis& axis, const ChartAxis& range)
 
 TreasuryChart::TreasuryChart(QWidget* parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(QStringLiteral("ZeF – pokladna po tazích"));
+    setWindowTitle(FromUtf8(kChartWindowTitle));
     resize(800, 500);
     BuildChart();
 
-    auto* savePng = new QPushButton(QStringLiteral("Uložit PNG…"), this);
-    auto* saveSvg = new QPushButton(QStringLiteral("Uložit SVG…"), this);
-    connect(savePng, &QPushButton::clicked, this, [this] {
-        AskAndExport(QStringLiteral("Obrázek PNG (*.png)"), QStringLiteral("png"), &TreasuryChart::exportPng);
-    });
-    connect(saveSvg, &QPushButton::clicked, this, [this] {
-        AskAndExport(QStringLiteral("Obrázek SVG (*.svg)"), QStringLiteral("svg"), &TreasuryChart::exportSvg);
-    });
+    auto* savePng = new QPushButton(FromUtf8(kSavePngButton), this);
+    auto* saveSvg = new QPushButton(FromUtf8(kSaveSvgButton), this);
+    connect(savePng, &QPushButton::clicked, this,
+            [this] { AskAndExport(FromUtf8(kPngFilter), QStringLiteral("png"), &TreasuryChart::exportPng); });
+    connect(saveSvg, &QPushButton::clicked, this,
+            [this] { AskAndExport(FromUtf8(kSvgFilter), QStringLiteral("svg"), &TreasuryChart::exportSvg); });
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(savePng);
@@ -147,7 +146,7 @@ void TreasuryChart::AddCurve(const ChartCurve& curve, const ChartCurve& belowZer
         lower->setParent(area);
         area->setBrush(kBelowZeroColour);
         area->setPen(Qt::NoPen);
-        area->setName(QStringLiteral("pod nulou"));
+        area->setName(FromUtf8(kBelowZeroName));
         AddSeries(area, !shadingInLegend_, valueAxis);
         shadingInLegend_ = true;
     }
@@ -177,16 +176,16 @@ void TreasuryChart::showRecording(const TurnRecording& recording, ChartSource so
     zero->setPen(QPen(Qt::black, 1));
     zero->replace({{model_.turns.min, 0}, {model_.turns.max, 0}});
     AddSeries(zero, false, amountAxis_);
-    AddCurve(model_.gold, model_.goldBelowZero, QStringLiteral("zlato (zl)"), kGoldColour, amountAxis_);
-    AddCurve(model_.mana, model_.manaBelowZero, QStringLiteral("mana (mn)"), kManaColour, amountAxis_);
-    AddCurve(model_.damageCurve, {}, QStringLiteral("DMG (vpravo)"), kDamageColour, damageAxis_);
+    AddCurve(model_.gold, model_.goldBelowZero, FromUtf8(kGoldCurveName), kGoldColour, amountAxis_);
+    AddCurve(model_.mana, model_.manaBelowZero, FromUtf8(kManaCurveName), kManaColour, amountAxis_);
+    AddCurve(model_.damageCurve, {}, FromUtf8(kDamageCurveName), kDamageColour, damageAxis_);
     for (const ChartLineStart& line : model_.lineStarts) {
         auto* marker = new QLineSeries;
         marker->setPen(QPen(Qt::gray, 1, Qt::DashLine));
         marker->append({{line.turn, model_.amounts.min}, {line.turn, model_.amounts.max}});
         AddSeries(marker, false, amountAxis_);
         auto* label = new QGraphicsSimpleTextItem(FromUtf8(line.unit), chart_);
-        label->setToolTip(QStringLiteral("řádek %1 v rekrut.txt").arg(line.fileLine));
+        label->setToolTip(FromUtf8(LineStartTip(line.fileLine)));
         lineLabels_.append(label);
     }
     QStringList notes;
@@ -296,7 +295,7 @@ void TreasuryChart::AskAndExport(const QString& filter, const QString& suffix,
                                  bool (TreasuryChart::*write)(const QString&))
 {
     QString path =
-        QFileDialog::getSaveFileName(this, QStringLiteral("Uložit graf"), QStringLiteral("graf.") + suffix, filter);
+        QFileDialog::getSaveFileName(this, FromUtf8(kSaveChartTitle), QStringLiteral("graf.") + suffix, filter);
     if (path.isEmpty()) {
         return;
     }
@@ -304,8 +303,7 @@ void TreasuryChart::AskAndExport(const QString& filter, const QString& suffix,
         path += u'.' + suffix;
     }
     if (!(this->*write)(path)) {
-        QMessageBox::critical(this, QStringLiteral("ZeF"),
-                              QStringLiteral("Graf se nepodařilo uložit do %1.").arg(path));
+        QMessageBox::critical(this, FromUtf8(kQuestionCaption), FromUtf8(ChartNotSavedMessage(ToUtf8(path))));
     }
 }
 

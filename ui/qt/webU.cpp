@@ -9,6 +9,7 @@
 #include "session_guard.h"
 #include "treasury_chart.h"
 #include "window_system.h"
+#include "window_texts.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -26,11 +27,7 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-const QString kCaption = QStringLiteral("ZeF v.3 – autor: q71, q71@example.org, https://zef.example.org");
-const QString kApplicationTitle = QStringLiteral("q71_brouzdac");
-const char* const kHotKeyAtomName = "KlavZkrZeF";
 const QString kHotKeyDescription = QStringLiteral("Zamknout a odemknout okno ZeF");
-const QString kLockedText = QStringLiteral("pls\nNEVYPÍNAT\ndík r");
 constexpr std::uint32_t kKeysymM = 0x6d;
 
 }  // namespace
@@ -50,7 +47,7 @@ TForm1::TForm1(std::optional<std::filesystem::path> settingsFolder, QWidget* par
     BuildLayout();
     reportView_ = new ReportView(Memo3);
     sessionGuard_ = new SessionGuard([this] { return !isEnabled(); }, [this] { ShowLockedMessage(); }, this);
-    new LogoutInhibitor(this, kLockedText);
+    new LogoutInhibitor(this, FromUtf8(kLockedText));
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
@@ -75,17 +72,17 @@ TForm1::~TForm1()
 void TForm1::FormCreate(const std::optional<std::filesystem::path>& settingsFolder)
 {
     core_.createDataFiles();
-    setWindowTitle(kCaption);
-    SetApplicationTitle(kApplicationTitle);
+    setWindowTitle(FromUtf8(kWindowCaption));
+    SetApplicationTitle(FromUtf8(kApplicationTitle));
     core_.offerInterruptedSave();
     // An editor that never received the plan must not be saved over it.
     if (const std::optional<std::string> plan = core_.loadPlan()) {
         Memo4->setPlainText(FromUtf8(*plan));
         Button3Click();
     }
-    HotKeyAtom = GlobalHotKey::AddAtom(kHotKeyAtomName);
-    hotKey_.registerKey(HotKeyAtom, kControlMask | kAltMask | kShiftMask, kKeysymM,
-                        QString::fromLatin1(kHotKeyAtomName), kHotKeyDescription);
+    HotKeyAtom = GlobalHotKey::AddAtom(std::string(kHotKeyAtomName).c_str());
+    hotKey_.registerKey(HotKeyAtom, kControlMask | kAltMask | kShiftMask, kKeysymM, FromUtf8(kHotKeyAtomName),
+                        kHotKeyDescription);
     ApplySettings(settingsFolder);
     // Without a GL library or a context the intro cannot run; the window
     // then starts as if the switch were off, and the switch is still kept.
@@ -147,7 +144,7 @@ void TForm1::Button7Click()
 void TForm1::Button6Click()
 {
     const QMessageBox::StandardButton answer =
-        QMessageBox::question(nullptr, QStringLiteral("ZeF"), QStringLiteral("Opravdu resetovat nastavení?"),
+        QMessageBox::question(nullptr, FromUtf8(kQuestionCaption), FromUtf8(kResetQuestion),
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes || messages_.ending()) {
         return;
@@ -200,7 +197,7 @@ void TForm1::CloseOnTermination()
 void TForm1::ShowLockedMessage()
 {
     // No owner: a dialog owned by the disabled window would be disabled too.
-    QMessageBox message(QMessageBox::NoIcon, ApplicationTitle(), kLockedText, QMessageBox::Ok);
+    QMessageBox message(QMessageBox::NoIcon, ApplicationTitle(), FromUtf8(kLockedText), QMessageBox::Ok);
     message.exec();
 }
 

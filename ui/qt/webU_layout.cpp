@@ -3,6 +3,8 @@
 #include "webU.h"
 
 #include "caption_fit.h"
+#include "qt_text.h"
+#include "window_texts.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -52,7 +54,7 @@ QPlainTextEdit* WrappingEdit(QWidget* parent, const QRect& geometry)
 
 void TForm1::BuildLayout()
 {
-    setWindowTitle(QStringLiteral("ZeF"));
+    setWindowTitle(FromUtf8(kDesignedCaption));
     resize(kClientSize);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
@@ -63,7 +65,7 @@ void TForm1::BuildLayout()
     Image1->setGeometry(80, 74, 256, 256);
     Image1->hide();
 
-    GroupBox3 = new QGroupBox(QStringLiteral("-"), this);
+    GroupBox3 = new QGroupBox(FromUtf8(kGroupCaption), this);
     GroupBox3->setGeometry(9, 9, 551, 336);
     GroupBox3->hide();
     // Fusion draws a group's frame below its caption, right across the
@@ -75,19 +77,19 @@ void TForm1::BuildLayout()
         GroupBox3->setStyle(frameStyle);
     }
 
-    Button6 = new QPushButton(QStringLiteral("Reset"), GroupBox3);
+    Button6 = new QPushButton(FromUtf8(kResetButton), GroupBox3);
     Button6->setGeometry(5, 15, 56, 16);
 
-    Button3 = new QPushButton(QStringLiteral("Obnovit (F5)"), GroupBox3);
+    Button3 = new QPushButton(FromUtf8(kRefreshButton), GroupBox3);
     Button3->setGeometry(65, 15, 71, 16);
     // Designed with its own 5-pixel "MS Sans Serif". That face is a bitmap
     // face whose smallest size is the window's 11 pixels, so the caption was
     // seen at 11 pixels; a true 5-pixel font could not be read.
 
-    chbIntro = new QCheckBox(QStringLiteral("Intro při startu"), GroupBox3);
+    chbIntro = new QCheckBox(FromUtf8(kIntroSwitch), GroupBox3);
     chbIntro->setGeometry(150, 13, 97, 17);
     // In the free end of the top row, flush with the report view's right edge.
-    Button7 = new QPushButton(QStringLiteral("Graf"), GroupBox3);
+    Button7 = new QPushButton(FromUtf8(kChartButton), GroupBox3);
     Button7->setGeometry(490, 15, 56, 16);
     // The preview's line, in the free part of the row between the switch and "Graf".
     Label1 = new QLabel(GroupBox3);

@@ -3,6 +3,7 @@
 #include "application_title.h"
 #include "qt_text.h"
 #include "run_progress.h"
+#include "window_texts.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,7 +19,7 @@ bool WindowMessages::askYesNo(const std::string& question)
     if (ending_) {
         return false;
     }
-    return QMessageBox::question(&window_, QStringLiteral("ZeF"), FromUtf8(question),
+    return QMessageBox::question(&window_, FromUtf8(kQuestionCaption), FromUtf8(question),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 

@@ -1,12 +1,10 @@
 #include "gl_libraries.h"
 
-#include "gl_entry_points.h"
+#include "gl_entry_point_names.h"
 
 #include <dlfcn.h>
 
 namespace zef {
-
-GLEntryPoints gl{};
 
 namespace {
 
@@ -20,36 +18,12 @@ const char* gluLibraryName = kGLULibraryName;
 
 // POSIX guarantees that a data pointer from dlsym converts to a function
 // pointer of the right type.
-template <typename Entry>
-void Resolve(void* library, Entry& entry, const char* name)
-{
-    entry = reinterpret_cast<Entry>(dlsym(library, name));
-}
-
 void ResolveEntryPoints()
 {
-    Resolve(glLibrary, gl.glViewport, "glViewport");
-    Resolve(glLibrary, gl.glMatrixMode, "glMatrixMode");
-    Resolve(glLibrary, gl.glLoadIdentity, "glLoadIdentity");
-    Resolve(glLibrary, gl.glClear, "glClear");
-    Resolve(glLibrary, gl.glClearColor, "glClearColor");
-    Resolve(glLibrary, gl.glClearDepth, "glClearDepth");
-    Resolve(glLibrary, gl.glFlush, "glFlush");
-    Resolve(glLibrary, gl.glEnable, "glEnable");
-    Resolve(glLibrary, gl.glDepthFunc, "glDepthFunc");
-    Resolve(glLibrary, gl.glBlendFunc, "glBlendFunc");
-    Resolve(glLibrary, gl.glGenTextures, "glGenTextures");
-    Resolve(glLibrary, gl.glBindTexture, "glBindTexture");
-    Resolve(glLibrary, gl.glTexParameteri, "glTexParameteri");
-    Resolve(glLibrary, gl.glTexImage2D, "glTexImage2D");
-    Resolve(glLibrary, gl.glRotatef, "glRotatef");
-    Resolve(glLibrary, gl.glTranslatef, "glTranslatef");
-    Resolve(glLibrary, gl.glColor4f, "glColor4f");
-    Resolve(glLibrary, gl.glBegin, "glBegin");
-    Resolve(glLibrary, gl.glEnd, "glEnd");
-    Resolve(glLibrary, gl.glTexCoord2f, "glTexCoord2f");
-    Resolve(glLibrary, gl.glVertex3f, "glVertex3f");
-    Resolve(gluLibrary, gl.gluPerspective, "gluPerspective");
+    ForEachEntryPoint(gl, [](auto& entry, const char* name, GLLibrary library) {
+        entry = reinterpret_cast<std::remove_reference_t<decltype(entry)>>(
+            dlsym(library == GLLibrary::GL ? glLibrary : gluLibrary, name));
+    });
 }
 
 void Release(void*& library)

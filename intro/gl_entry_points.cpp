@@ -1,0 +1,7 @@
+#include "gl_entry_points.h"
+
+namespace zef {
+
+GLEntryPoints gl{};
+
+}  // namespace zef

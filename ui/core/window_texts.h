@@ -1,0 +1,53 @@
+// The texts the windows show, in UTF-8 with '\n' line breaks, written once
+// for every front end: the Qt window and the Windows window show the same
+// captions, questions and messages. The core's own messages about files are
+// in file_messages.h.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace zef {
+
+// The main window and the program.
+inline constexpr std::string_view kWindowCaption = "ZeF v.3 – autor: q71, q71@example.org, https://zef.example.org";
+inline constexpr std::string_view kDesignedCaption = "ZeF";
+inline constexpr std::string_view kStartTitle = "Spinwheel";
+inline constexpr std::string_view kApplicationTitle = "q71_brouzdac";
+inline constexpr std::string_view kHotKeyAtomName = "KlavZkrZeF";
+inline constexpr std::string_view kLockedText = "pls\nNEVYPÍNAT\ndík r";
+inline constexpr std::string_view kQuestionCaption = "ZeF";
+inline constexpr std::string_view kResetQuestion = "Opravdu resetovat nastavení?";
+
+// The main window's controls.
+inline constexpr std::string_view kGroupCaption = "-";
+inline constexpr std::string_view kResetButton = "Reset";
+inline constexpr std::string_view kRefreshButton = "Obnovit (F5)";
+inline constexpr std::string_view kIntroSwitch = "Intro při startu";
+inline constexpr std::string_view kChartButton = "Graf";
+
+// The progress dialog of a long run.
+inline constexpr std::string_view kProgressText = "Počítám plán…";
+inline constexpr std::string_view kCancelButton = "Zrušit";
+
+// The treasury chart.
+inline constexpr std::string_view kChartWindowTitle = "ZeF – pokladna po tazích";
+inline constexpr std::string_view kChartTitle = "Zlato a mana po tazích";
+inline constexpr std::string_view kTurnAxisTitle = "tah";
+inline constexpr std::string_view kGoldCurveName = "zlato (zl)";
+inline constexpr std::string_view kManaCurveName = "mana (mn)";
+inline constexpr std::string_view kDamageCurveName = "DMG (vpravo)";
+inline constexpr std::string_view kBelowZeroName = "pod nulou";
+inline constexpr std::string_view kSavePngButton = "Uložit PNG…";
+inline constexpr std::string_view kSaveSvgButton = "Uložit SVG…";
+inline constexpr std::string_view kSaveChartTitle = "Uložit graf";
+inline constexpr std::string_view kPngFilter = "Obrázek PNG (*.png)";
+inline constexpr std::string_view kSvgFilter = "Obrázek SVG (*.svg)";
+
+// "Graf se nepodařilo uložit do PATH."
+std::string ChartNotSavedMessage(std::string_view path);
+// What a plan line's start marker says of itself: "řádek 12 v rekrut.txt".
+std::string LineStartTip(std::int32_t fileLine);
+
+}  // namespace zef

@@ -1,0 +1,46 @@
+// The treasury chart drawn on a ChartCanvas from the core's ChartModel: the
+// title and legend, the shading below zero, the grid and the axes with the
+// model's round ticks, the zero line, each plan line's start with its unit,
+// the gold and mana curves, the damage on an axis of its own on the right,
+// and the notes for what cannot be drawn. Plain C++: the
+// window draws it with GDI and the export writes it as SVG.
+#pragma once
+
+#include "chart_canvas.h"
+#include "chart_model.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zef {
+
+// Where the plot landed, to map a pointer back to a turn.
+struct ChartPlot {
+    double left = 0;
+    double top = 0;
+    double right = 0;
+    double bottom = 0;
+    ChartAxis turns;
+    ChartAxis amounts;
+    ChartAxis damage;
+
+    double xOf(double turn) const;
+    double yOf(double amount) const;
+    double yOfDamage(double damage) const;
+    double turnAt(double x) const;
+    bool contains(double x, double y) const { return x >= left && x <= right && y >= top && y <= bottom; }
+};
+
+// Draws the chart over the whole `width` x `height` at `scale` (the DPI over
+// 96). Nothing when the room is too small for a plot.
+std::optional<ChartPlot> DrawChart(ChartCanvas& canvas, const ChartModel& model, double width, double height,
+                                   double scale);
+
+// The ticks of an axis: the whole multiples of its interval inside it.
+std::vector<double> AxisTicks(const ChartAxis& axis);
+
+// A tick's label: the value rounded to a whole number, "-0" read as "0".
+std::string TickLabel(double value);
+
+}  // namespace zef

@@ -1,0 +1,148 @@
+// The intro as the Windows window plays it: a window made for the intro over
+// the main window's whole client area, the one WGL context that draws on it,
+// the render thread, the fade-in through layered alpha, and the scene with
+// its frame-rate meter and texture. The player owns all of it; the window
+// only starts it, says whether the intro still runs (its calculator is
+// hidden) and ends it. The context is current only inside one of the
+// player's operations, all on the window's thread.
+//
+// The surface is a borderless popup owned by the main window and kept over
+// its client area, not a child: GL drawn on the main window itself left its
+// controls invisible for good (its pixel format stays), and Wine shows
+// nothing that GL draws in a child window (measured with Wine 8: a child
+// stays black, a popup shows every frame).
+#pragma once
+
+#include "frame_rate.h"
+#include "gl_entry_points.h"
+#include "intro_scene.h"
+#include "intro_texture.h"
+#include "win_handles.h"
+#include "window.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <utility>
+
+namespace zef {
+
+class TMyThread;
+
+// What the player asks of the window it plays on.
+struct IntroWindowHooks {
+    std::function<bool()> running;               // false: frames skip the scene
+    std::function<void()> loadTexture;           // calls uploadTexture; the context is current
+    std::function<void(WPARAM key)> keyPressed;  // a key on the GL surface
+    std::function<void()> clicked;               // a left click on the GL surface
+};
+
+// The window the intro draws on; keys and clicks that land on it go on to
+// the main window through the hooks, as if they had reached it.
+class IntroSurface : public Window {
+public:
+    IntroSurface(HWND owner, const IntroWindowHooks& hooks);
+    // Over the owner's client area again, after it moved or changed size.
+    void cover(HWND owner);
+    ~IntroSurface() override;
+
+private:
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    const IntroWindowHooks& hooks_;
+};
+
+// The intro's rendering context, deleted again.
+class GLContext {
+public:
+    GLContext() = default;
+    explicit GLContext(HDC dc);
+    ~GLContext();
+    GLContext(GLContext&& other) noexcept : context_(std::exchange(other.context_, nullptr)) {}
+    GLContext& operator=(GLContext&& other) noexcept
+    {
+        if (this != &other) {
+            reset();
+            context_ = std::exchange(other.context_, nullptr);
+        }
+        return *this;
+    }
+
+    HGLRC get() const { return context_; }
+    explicit operator bool() const { return context_ != nullptr; }
+    void reset();
+
+private:
+    HGLRC context_ = nullptr;
+};
+
+class IntroPlayer {
+public:
+    // The private message with which the render thread hands over a frame;
+    // the window answers it with requestFrame().
+    static constexpr UINT kFrameMessage = WM_APP + 1;
+    // Posted to the window once a surface has been taken away, to free it.
+    static constexpr UINT kFreeSurfaceMessage = WM_APP + 2;
+
+    explicit IntroPlayer(IntroWindowHooks hooks);
+    ~IntroPlayer();
+    IntroPlayer(const IntroPlayer&) = delete;
+    IntroPlayer& operator=(const IntroPlayer&) = delete;
+
+    // Loads the GL libraries, covers `window` with the surface, makes the
+    // context, projects, starts the render thread and makes the window
+    // transparent. False when the intro cannot run; nothing is left behind.
+    bool start(HWND window);
+    // Deletes the context, stops the render thread and takes the surface
+    // away. Never called from inside a frame: the stop serves pending frames.
+    void end();
+    // Fits the surface, viewport and projection to the window's new size.
+    void resize();
+    // Keeps the surface over the window's client area when the window moves.
+    void moved();
+    // Uploads `picture` as the intro texture; the context is current.
+    void uploadTexture(const IntroImage& picture);
+    // One frame, asked for by the render thread: 1 when drawn, 0 when not.
+    LRESULT requestFrame();
+    // Frees a surface taken away by end() (kFreeSurfaceMessage).
+    void freeSurface();
+
+    // The surface and the context keep the window design's names; both, and
+    // the render thread, exist only while the intro runs.
+    HWND GLSurface() const { return surface_ ? surface_->hwnd() : nullptr; }
+    HGLRC GLContextHandle() const { return context_.get(); }
+    const TMyThread* renderThread() const { return renderThread_.get(); }
+    std::int32_t fadeAlpha() const { return fadeAlpha_; }
+    const IntroScene& scene() const { return scene_; }
+    GLuint texture() const { return texture_; }
+
+private:
+    bool initContext();
+    void applyProjection();
+    void setProjection();
+    void renderFrame();
+    void advance();
+    void fade(std::int32_t alpha, bool blending);
+
+    IntroWindowHooks hooks_;
+    HWND window_ = nullptr;
+    std::unique_ptr<IntroSurface> surface_;
+    // A surface taken away while a key on it was still being handled.
+    std::unique_ptr<IntroSurface> retired_;
+    WindowDC dc_;
+    GLContext context_;
+    std::unique_ptr<TMyThread> renderThread_;
+    SIZE projectedFrame_{};  // the outer size the projection was made for
+    std::int32_t fadeAlpha_ = 0;
+    // Made with the window, not at each start of the intro.
+    FrameRateMeter meter_;
+    IntroScene scene_;
+    GLuint texture_ = 0;
+};
+
+// Whole-window opacity through the layered style: `alpha` from 0
+// (transparent) to 255 (opaque); without blending the window is opaque and
+// no longer layered.
+void SetWindowOpacity(HWND window, std::int32_t alpha, bool blending);
+
+}  // namespace zef

@@ -1,0 +1,205 @@
+// The window's designed layout: fixed positions and sizes in pixels at 96
+// dpi, scaled to the monitor's DPI; the controls do not follow resizing.
+#include "webU.h"
+
+#include "dpi.h"
+#include "resource_ids.h"
+#include "win_text.h"
+#include "window_texts.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zef {
+
+namespace {
+
+// The designed outer size is 579 x 385 with a 4-pixel frame and a caption of
+// 30: a client area of 571 x 351, which holds the group at 9, 9 with room to
+// spare whatever frame this Windows draws.
+constexpr int kClientWidth = 571;
+constexpr int kClientHeight = 351;
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+// The smallest face a caption is drawn in when the designed one would not fit.
+constexpr int kSmallestCaptionPixels = 8;
+
+enum ControlId : int {
+    kMemo4Id = 1004,
+    kMemo3Id = 1003,
+    kButton3Id = 1103,
+    kButton6Id = 1106,
+    kButton7Id = 1107,
+    kIntroSwitchId = 1201,
+    kLabel1Id = 1202,
+    kGroupFrameId = 1300,
+    kImage1Id = 1400,
+};
+
+struct Placement {
+    HWND TForm1::*control;
+    RECT designed;  // left, top, width, height at 96 dpi, in the parent's client area
+};
+
+// In the window design's order of tabbing: the editor, the report, the
+// refresh, the reset, the switch, then the chart. The free room of the top
+// row, between the switch and "Graf", holds the preview line.
+constexpr Placement kPlacements[] = {
+    {&TForm1::Image1, {80, 74, 256, 256}},       {&TForm1::GroupBox3, {9, 9, 551, 336}},
+    {&TForm1::GroupBox3Frame, {0, 0, 551, 336}}, {&TForm1::Memo4, {5, 35, 131, 296}},
+    {&TForm1::Memo3, {145, 35, 401, 296}},       {&TForm1::Button3, {65, 15, 71, 16}},
+    {&TForm1::Button6, {5, 15, 56, 16}},         {&TForm1::chbIntro, {150, 13, 97, 17}},
+    {&TForm1::Button7, {490, 15, 56, 16}},       {&TForm1::Label1, {251, 15, 235, 16}},
+};
+
+const WindowClass& MainClass()
+{
+    static const WindowClass windowClass(L"ZeF.TForm1", CS_DBLCLKS, COLOR_BTNFACE,
+                                         LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(ZEF_ICON)));
+    return windowClass;
+}
+
+HWND MakeControl(HWND parent, const wchar_t* className, std::string_view caption, DWORD style, int id,
+                 DWORD exStyle = 0)
+{
+    return CreateWindowExW(exStyle, className, Wide(caption).c_str(), WS_CHILD | style, 0, 0, 0, 0, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ProgramInstance(), nullptr);
+}
+
+HWND MakeEdit(HWND parent, int id)
+{
+    // No ES_AUTOHSCROLL and no horizontal scroll bar: long lines wrap.
+    return MakeControl(
+        parent, L"EDIT", "",
+        WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL, id,
+        WS_EX_CLIENTEDGE);
+}
+
+FontHandle PixelFont(const wchar_t* face, int pixels, UINT dpi, BYTE pitch = DEFAULT_PITCH | FF_SWISS)
+{
+    LOGFONTW font{};
+    font.lfHeight = -Scaled(pixels, dpi);
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfOutPrecision = OUT_TT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = pitch;
+    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
+    return FontHandle(CreateFontIndirectW(&font));
+}
+
+int TextWidth(HWND control, HFONT font)
+{
+    const std::wstring text = Wide(WindowTextUtf8(control));
+    const WindowDC dc(control);
+    const Selected selected(dc.get(), font);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size.cx;
+}
+
+int ControlWidth(HWND control)
+{
+    RECT area{};
+    GetClientRect(control, &area);
+    return area.right - area.left;
+}
+
+void SetFont(HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
+
+}  // namespace
+
+bool TForm1::createMainWindow()
+{
+    dpi_ = WindowDpi(nullptr);
+    const SIZE frame = FrameSizeFor(Scaled(kClientWidth, dpi_), Scaled(kClientHeight, dpi_), kWindowStyle, 0, dpi_);
+    return create(MainClass(), 0, Wide(kDesignedCaption).c_str(), kWindowStyle,
+                  RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + frame.cx, CW_USEDEFAULT + frame.cy}, nullptr);
+}
+
+void TForm1::BuildLayout()
+{
+    // The picture itself is loaded only when an intro starts (LoadGLTextures).
+    Image1 = MakeControl(hwnd(), L"STATIC", "", SS_BITMAP, kImage1Id);
+
+    group_ = std::make_unique<ControlGroup>(hwnd(), RECT{});
+    GroupBox3 = group_->hwnd();
+    // Made in the order of tabbing; the frame last, under all of them.
+    Memo4 = MakeEdit(GroupBox3, kMemo4Id);
+    SendMessageW(Memo4, EM_SETLIMITTEXT, 0, 0);
+    Memo3 = MakeEdit(GroupBox3, kMemo3Id);
+    Button3 = MakeControl(GroupBox3, L"BUTTON", kRefreshButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton3Id);
+    Button6 = MakeControl(GroupBox3, L"BUTTON", kResetButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton6Id);
+    chbIntro =
+        MakeControl(GroupBox3, L"BUTTON", kIntroSwitch, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kIntroSwitchId);
+    Button7 = MakeControl(GroupBox3, L"BUTTON", kChartButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton7Id);
+    Label1 = MakeControl(GroupBox3, L"STATIC", "", WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, kLabel1Id);
+    GroupBox3Frame = MakeControl(GroupBox3, L"BUTTON", kGroupCaption, WS_VISIBLE | BS_GROUPBOX, kGroupFrameId);
+    reportView_ = std::make_unique<ReportView>(Memo3);
+
+    // Created at the system's DPI; the monitor the window landed on may have another.
+    dpi_ = WindowDpi(hwnd());
+    const SIZE frame = FrameSizeFor(Scaled(kClientWidth, dpi_), Scaled(kClientHeight, dpi_), kWindowStyle, 0, dpi_);
+    SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Placed first: a caption's room is its control's width.
+    ApplyLayout();
+    MakeFonts();
+}
+
+// The window's face is "MS Sans Serif" 11 pixels high. That is a bitmap face,
+// drawn well only at the sizes it holds, so above 96 dpi its TrueType twin
+// "Microsoft Sans Serif" takes its place. The refresh button was designed
+// with a 5-pixel face of its own; the bitmap face's smallest size is the
+// window's 11 pixels, so the caption was seen at 11 pixels, and so it is here.
+// A caption that would not fit its control in that face gets it a pixel or two
+// smaller. The old faces go only once no control uses them.
+void TForm1::MakeFonts()
+{
+    const wchar_t* face = dpi_ == kDesignDpi ? L"MS Sans Serif" : L"Microsoft Sans Serif";
+    FontHandle windowFont = PixelFont(face, 11, dpi_);
+    FontHandle reportFont = PixelFont(L"Lucida Console", 13, dpi_, FIXED_PITCH | FF_MODERN);
+    std::vector<FontHandle> fittedFonts;
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont.get()), FALSE);
+    for (const HWND control : {Image1, GroupBox3Frame, Memo4, Label1}) {
+        SetFont(control, windowFont.get());
+    }
+    SetFont(Memo3, reportFont.get());
+
+    const int buttonPadding = Scaled(6, dpi_);
+    const int checkPadding = Scaled(13 + 6, dpi_);  // the box and the gap before the caption
+    const std::pair<HWND, int> captions[] = {
+        {Button6, buttonPadding}, {Button3, buttonPadding}, {Button7, buttonPadding}, {chbIntro, checkPadding}};
+    for (const auto& [control, padding] : captions) {
+        const int room = ControlWidth(control) - padding;
+        HFONT font = windowFont.get();
+        for (int pixels = 10; TextWidth(control, font) > room && pixels >= kSmallestCaptionPixels; --pixels) {
+            fittedFonts.push_back(PixelFont(face, pixels, dpi_));
+            font = fittedFonts.back().get();
+        }
+        SetFont(control, font);
+    }
+    windowFont_ = std::move(windowFont);
+    reportFont_ = std::move(reportFont);
+    fittedFonts_ = std::move(fittedFonts);
+}
+
+void TForm1::ApplyLayout()
+{
+    for (const Placement& placement : kPlacements) {
+        const RECT& r = placement.designed;
+        MoveWindow(this->*placement.control, Scaled(r.left, dpi_), Scaled(r.top, dpi_), Scaled(r.right, dpi_),
+                   Scaled(r.bottom, dpi_), TRUE);
+    }
+}
+
+void TForm1::DpiChanged(UINT dpi, const RECT& suggested)
+{
+    dpi_ = dpi;
+    ApplyLayout();
+    MakeFonts();
+    SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace zef

@@ -1,0 +1,78 @@
+#include "window_dialogs.h"
+
+#include "application_title.h"
+#include "run_progress.h"
+#include "win_text.h"
+#include "window_texts.h"
+
+#include <cstdio>
+
+namespace zef {
+
+namespace {
+
+int openBoxes = 0;
+
+BOOL CALLBACK AnswerSafely(HWND window, LPARAM)
+{
+    wchar_t className[16] = {};
+    GetClassNameW(window, className, 16);
+    // "#32770" is the class of every dialog: message boxes and file dialogs.
+    // A box takes the first command that names one of its buttons.
+    if (std::wstring_view(className) == L"#32770") {
+        PostMessageW(window, WM_COMMAND, IDNO, 0);
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        PostMessageW(window, WM_COMMAND, IDOK, 0);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+ModalBox::ModalBox() { ++openBoxes; }
+
+ModalBox::~ModalBox() { --openBoxes; }
+
+bool ModalBox::open() { return openBoxes > 0; }
+
+int ShowMessageBox(HWND owner, std::string_view text, const std::wstring& caption, UINT style)
+{
+    ModalBox box;
+    return MessageBoxW(owner, EditText(text).c_str(), caption.c_str(), style);
+}
+
+int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT style)
+{
+    return ShowMessageBox(owner, text, Wide(caption), style);
+}
+
+HWND WindowMessages::owner() const
+{
+    const HWND window = window_();
+    return window != nullptr && IsWindowVisible(window) ? window : nullptr;
+}
+
+bool WindowMessages::askYesNo(const std::string& question)
+{
+    if (ending_) {
+        return false;
+    }
+    return ShowMessageBox(owner(), question, kQuestionCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
+void WindowMessages::showError(const std::string& message, const std::string& details)
+{
+    // Nobody is there to click a box any more; standard error may still be read.
+    if (ending_) {
+        std::fprintf(stderr, "zef: %s %s\n", message.c_str(), details.c_str());
+        return;
+    }
+    const std::string text = details.empty() ? message : message + "\n\n" + details;
+    ShowMessageBox(owner(), text, ApplicationTitle(), MB_OK | MB_ICONERROR);
+}
+
+PlanProgress WindowMessages::runProgress() { return ProgressDialogHook(window_()); }
+
+void AnswerOpenDialogsSafely() { EnumThreadWindows(GetCurrentThreadId(), AnswerSafely, 0); }
+
+}  // namespace zef
