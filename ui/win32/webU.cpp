@@ -110,8 +110,9 @@ void TForm1::FormCreate()
         SetWindowTextW(Memo4, EditText(*plan).c_str());
         Button3Click();
     }
-    hotKeyAtom_.emplace(Wide(kHotKeyAtomName).c_str());
-    HotKeyAtom = hotKeyAtom_->get();
+    // Added and never deleted: the atom names the hot key for as long as the
+    // system runs, whichever copy of the program registered it.
+    HotKeyAtom = GlobalAddAtomW(Wide(kHotKeyAtomName).c_str());
     hotKey_ = HotKeyRegistration(hwnd(), HotKeyAtom, kHotKeyModifiers, kHotKeyKey);
     ApplySettings();
     // Without a GL library or a context the intro cannot run; the window

@@ -132,7 +132,6 @@ private:
     std::vector<FontHandle> fittedFonts_;  // smaller faces for captions that would not fit
     std::unique_ptr<ReportView> reportView_;
     std::unique_ptr<TreasuryChart> treasuryChart_;
-    std::optional<GlobalAtom> hotKeyAtom_;
     HotKeyRegistration hotKey_;
     BitmapHandle introPicture_;  // Image1's picture, loaded when an intro starts
     IntroPlayer introPlayer_;

@@ -119,25 +119,6 @@ private:
     HGDIOBJ old_;
 };
 
-// One reference to a global atom, added by name and deleted again.
-class GlobalAtom {
-public:
-    explicit GlobalAtom(const wchar_t* name) : atom_(GlobalAddAtomW(name)) {}
-    ~GlobalAtom()
-    {
-        if (atom_ != 0) {
-            GlobalDeleteAtom(atom_);
-        }
-    }
-    GlobalAtom(const GlobalAtom&) = delete;
-    GlobalAtom& operator=(const GlobalAtom&) = delete;
-
-    ATOM get() const { return atom_; }
-
-private:
-    ATOM atom_;
-};
-
 // A system-wide hot key registered for a window, unregistered again.
 class HotKeyRegistration {
 public:
