@@ -8,6 +8,10 @@
 # to a disabled window, so a close of the locked window goes the way Windows'
 # task bar sends it (zef_probe close).
 #
+#   prepare_zef_exe ZEF_EXE PREFIX PROBE [SETTINGS]
+#                                     a copy in $root/bin (with zeF.ini holding
+#                                     SETTINGS, when given), the session, and
+#                                     $root/work as the current folder
 #   start_wine_session PREFIX PROBE   the window manager, the keyboard, the prefix
 #   run_wine PROGRAM [ARGUMENT...]    runs a Windows program
 #   start_zef_exe ZEF_EXE             runs it (from the current folder), sets $pid
@@ -44,6 +48,19 @@ start_wine_session() {
         "$wineserver" -w
         touch "$WINEPREFIX/.made"
     fi
+}
+
+# The settings live beside the executable, so each test runs a copy of its
+# own in a temporary folder, never the one in the build tree.
+prepare_zef_exe() {
+    root=$(mktemp -d)
+    trap 'stop_wine_session; rm -rf "$root"' EXIT
+    mkdir "$root/bin" "$root/work"
+    cp "$1" "$root/bin/zef.exe"
+    [ -z "${4:-}" ] || printf "$4" >"$root/bin/zeF.ini"
+    start_wine_session "$2" "$3"
+    close_request=wine_close_request
+    cd "$root/work"
 }
 
 # The key of 5 on a US map gives ř on a Czech one.

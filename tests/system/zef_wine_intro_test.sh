@@ -16,13 +16,7 @@ require_tools xvfb-run xdotool import convert
 run_inside_xvfb "$0" "$@"
 . "$here/wine_session.sh"
 
-root=$(mktemp -d)
-trap 'stop_wine_session; rm -rf "$root"' EXIT
-mkdir "$root/bin" "$root/work"
-cp "$zef" "$root/bin/zef.exe"
-start_wine_session "$prefix" "$probe"
-close_request=wine_close_request
-cd "$root/work"
+prepare_zef_exe "$zef" "$prefix" "$probe"
 
 start_intro() {
     printf '[FormOptions]\r\nintro=1\r\n' >"$root/bin/zeF.ini"

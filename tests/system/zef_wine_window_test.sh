@@ -16,15 +16,8 @@ require_tools xvfb-run xdotool
 run_inside_xvfb "$0" "$@"
 . "$here/wine_session.sh"
 
-root=$(mktemp -d)
-trap 'stop_wine_session; rm -rf "$root"' EXIT
-mkdir "$root/bin" "$root/work"
-cp "$zef" "$root/bin/zef.exe"
 # The intro is on by default; this test is about the calculator.
-printf '[FormOptions]\r\nintro=0\r\n' >"$root/bin/zeF.ini"
-start_wine_session "$prefix" "$probe"
-close_request=wine_close_request
-cd "$root/work"
+prepare_zef_exe "$zef" "$prefix" "$probe" '[FormOptions]\r\nintro=0\r\n'
 
 started=$(date +%s%N)
 start_zef_exe "$root/bin/zef.exe"
