@@ -1,12 +1,11 @@
-// Keeps the report view equal to the accumulated report followed by one line
-// break. The report only grows, so a refresh appends just the new part while
-// the view still holds what was put there last; anything else (the user
-// edited the view, the report was replaced) reloads it whole.
+// Shows the accumulated report in the report view, appending what the core's
+// ReportFeed says is new.
 #pragma once
+
+#include "report_feed.h"
 
 #include <QObject>
 
-#include <cstddef>
 #include <string>
 
 class QPlainTextEdit;
@@ -23,13 +22,9 @@ public:
     void show(const std::string& report);
 
 private:
-    void reload(const std::string& report);
-    void append(const std::string& report);
-
     QPlainTextEdit* view_;
-    std::size_t shownBytes_ = 0;
-    int shownCharacters_ = 0;
-    bool inSync_ = false;
+    ReportFeed feed_;
+    int shownCharacters_ = 0;  // the report's characters in the view, before the closing break
     bool updating_ = false;
 };
 

@@ -1,11 +1,10 @@
-// Keeps the report view (a multi-line edit control) equal to the accumulated
-// report followed by one line break. The report only grows, so a refresh
-// appends just the new part at the end (EM_REPLACESEL; setting the whole text
-// of a megabyte's report costs more than a second) while the view still
-// holds what was put there last; anything else (the player edited the view)
-// reloads it whole.
+// Shows the accumulated report in the report view (a multi-line edit
+// control), appending what the core's ReportFeed says is new
+// (EM_REPLACESEL; setting the whole text of a megabyte's report costs more
+// than a second).
 #pragma once
 
+#include "report_feed.h"
 #include "win32_api.h"
 
 #include <cstddef>
@@ -24,13 +23,9 @@ public:
     void changed();
 
 private:
-    void reload(const std::string& report);
-    void append(const std::string& report);
-
     HWND view_;
-    std::size_t shownBytes_ = 0;
+    ReportFeed feed_;
     std::size_t shownCharacters_ = 0;  // UTF-16 units of the report in the view, CR LF counting two
-    bool inSync_ = false;
     bool updating_ = false;
 };
 
