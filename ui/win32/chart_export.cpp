@@ -1,6 +1,7 @@
 #include "chart_export.h"
 
 #include "chart_drawing.h"
+#include "dib_picture.h"
 #include "dpi.h"
 #include "gdi_canvas.h"
 #include "png_image.h"
@@ -12,12 +13,6 @@
 
 namespace zef {
 
-namespace {
-
-double ScaleOf(UINT dpi) { return static_cast<double>(dpi) / kDesignDpi; }
-
-}  // namespace
-
 std::optional<std::string> ChartPng(const ChartModel& model, int width, int height, UINT dpi)
 {
     if (width <= 0 || height <= 0) {
@@ -25,25 +20,17 @@ std::optional<std::string> ChartPng(const ChartModel& model, int width, int heig
     }
     // The screen: texts measured and pictures made like it.
     const WindowDC screen(nullptr);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    const BitmapHandle picture(CreateDIBSection(screen.get(), &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!picture || bits == nullptr) {
+    const DibPicture picture = MakeDibPicture(screen.get(), width, height);
+    if (!picture.bitmap || picture.pixels == nullptr) {
         return std::nullopt;
     }
     {
-        const MemoryDC memory(screen.get(), picture.get());
+        const MemoryDC memory(screen.get(), picture.bitmap.get());
         GdiCanvas canvas(memory.get());
         DrawChart(canvas, model, width, height, ScaleOf(dpi));
     }
     GdiFlush();
-    return EncodePng(static_cast<const std::uint8_t*>(bits), width, height);
+    return EncodePng(picture.pixels, width, height);
 }
 
 std::string ChartSvg(const ChartModel& model, int width, int height, UINT dpi)
@@ -52,7 +39,7 @@ std::string ChartSvg(const ChartModel& model, int width, int height, UINT dpi)
     GdiCanvas measuring(screen.get());
     SvgCanvas svg(
         width, height, measuring.fontFamily(),
-        [&](std::string_view text, const TextStyle& style) { return measuring.measure(text, style); }, kChartTitle);
+        [&](std::string_view text, const TextStyle& style) { return measuring.measure(text, style); }, model.title);
     DrawChart(svg, model, width, height, ScaleOf(dpi));
     return svg.document();
 }

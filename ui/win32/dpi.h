@@ -14,6 +14,9 @@ inline constexpr UINT kDesignDpi = 96;
 // The DPI of the monitor `window` stands on (of the system before Windows 10).
 UINT WindowDpi(HWND window);
 
+// How much larger than designed things are drawn at `dpi`.
+inline double ScaleOf(UINT dpi) { return static_cast<double>(dpi) / kDesignDpi; }
+
 // A length designed at 96 dpi, at `dpi`.
 inline int Scaled(int designed, UINT dpi) { return MulDiv(designed, static_cast<int>(dpi), kDesignDpi); }
 

@@ -1,5 +1,6 @@
 #include "intro_bitmap.h"
 
+#include "dib_picture.h"
 #include "resource_ids.h"
 #include "window.h"
 
@@ -24,13 +25,7 @@ IntroImage ConvertIntroBitmap(HBITMAP bitmap)
     // Whatever the bitmap's own format, GetDIBits hands its pixels over as
     // 32-bit blue, green, red, unused, top row first.
     std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
+    BITMAPINFO format = TopDownFormat(width, height);
     const WindowDC screen(nullptr);
     const int rows = pixels.empty() ? 0
                                     : GetDIBits(screen.get(), bitmap, 0, static_cast<UINT>(height), pixels.data(),

@@ -1,6 +1,7 @@
 #include "treasury_chart.h"
 
 #include "chart_export.h"
+#include "dib_picture.h"
 #include "dpi.h"
 #include "file_replace.h"
 #include "gdi_canvas.h"
@@ -36,30 +37,6 @@ const WindowClass& ChartClass()
     static const WindowClass windowClass(L"ZeF.TreasuryChart", CS_HREDRAW | CS_VREDRAW, COLOR_BTNFACE,
                                          LoadIconW(ProgramInstance(), MAKEINTRESOURCEW(ZEF_ICON)));
     return windowClass;
-}
-
-double ScaleOf(UINT dpi) { return static_cast<double>(dpi) / kDesignDpi; }
-
-// A 32-bit top-down bitmap with its pixels at hand.
-struct Picture {
-    BitmapHandle bitmap;
-    std::uint8_t* pixels = nullptr;
-};
-
-Picture MakePicture(HDC like, int width, int height)
-{
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Picture picture;
-    picture.bitmap.reset(CreateDIBSection(like, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    picture.pixels = static_cast<std::uint8_t*>(bits);
-    return picture;
 }
 
 // Where the drawn curve stands at `turn`: between two of its points, on the
@@ -189,7 +166,7 @@ void TreasuryChart::Paint()
     RECT buttonRow{0, size.cy, client.right, client.bottom};
     FillRect(dc, &buttonRow, GetSysColorBrush(COLOR_BTNFACE));
     if (size.cx > 0 && size.cy > 0) {
-        Picture picture = MakePicture(dc, size.cx, size.cy);
+        DibPicture picture = MakeDibPicture(dc, size.cx, size.cy);
         {
             const MemoryDC memory(dc, picture.bitmap.get());
             {
