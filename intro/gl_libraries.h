@@ -1,7 +1,8 @@
 // Loading and unloading the OpenGL and GLU libraries that fill the entry-point
 // table `gl` (and on Windows the WGL table `wgl`, wgl_entry_points.h). How a
-// library is loaded is the platform's: posix/ (dlopen of libGL.so.1 and
-// libGLU.so.1) and win32/ (LoadLibraryW of opengl32.dll and glu32.dll).
+// library is loaded is the platform's (shared_library.h): posix/ (dlopen of
+// libGL.so.1 and libGLU.so.1) and win32/ (LoadLibraryW of opengl32.dll and
+// glu32.dll).
 #pragma once
 
 namespace zef {

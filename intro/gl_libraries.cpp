@@ -1,37 +1,28 @@
 #include "gl_libraries.h"
 
 #include "gl_entry_point_names.h"
+#include "shared_library.h"
 
-#include <dlfcn.h>
+#include <type_traits>
 
 namespace zef {
 
 namespace {
 
-constexpr const char* kGLLibraryName = "libGL.so.1";
-constexpr const char* kGLULibraryName = "libGLU.so.1";
-
-void* glLibrary = nullptr;
-void* gluLibrary = nullptr;
+SharedLibrary glLibrary;
+SharedLibrary gluLibrary;
 const char* glLibraryName = kGLLibraryName;
 const char* gluLibraryName = kGLULibraryName;
 
-// POSIX guarantees that a data pointer from dlsym converts to a function
-// pointer of the right type.
+// Both systems guarantee that the address of an entry point converts to a
+// function pointer of the right type.
 void ResolveEntryPoints()
 {
     ForEachEntryPoint(gl, [](auto& entry, const char* name, GLLibrary library) {
         entry = reinterpret_cast<std::remove_reference_t<decltype(entry)>>(
-            dlsym(library == GLLibrary::GL ? glLibrary : gluLibrary, name));
+            (library == GLLibrary::GL ? glLibrary : gluLibrary).symbol(name));
     });
-}
-
-void Release(void*& library)
-{
-    if (library != nullptr) {
-        dlclose(library);
-        library = nullptr;
-    }
+    ResolvePlatformEntryPoints(glLibrary);
 }
 
 }  // namespace
@@ -46,13 +37,13 @@ void SetGLLibraryNames(const char* glName, const char* gluName)
 
 bool LoadGLLibraries(const char* glName, const char* gluName)
 {
-    if (glLibrary != nullptr && gluLibrary != nullptr) {
+    if (glLibrary && gluLibrary) {
         return true;
     }
     UnloadGLLibraries();
-    glLibrary = dlopen(glName, RTLD_NOW | RTLD_LOCAL);
-    gluLibrary = dlopen(gluName, RTLD_NOW | RTLD_LOCAL);
-    if (glLibrary == nullptr || gluLibrary == nullptr) {
+    glLibrary = SharedLibrary(glName);
+    gluLibrary = SharedLibrary(gluName);
+    if (!glLibrary || !gluLibrary) {
         UnloadGLLibraries();
         return false;
     }
@@ -62,9 +53,11 @@ bool LoadGLLibraries(const char* glName, const char* gluName)
 
 void UnloadGLLibraries()
 {
-    Release(glLibrary);
-    Release(gluLibrary);
+    // The tables first: nothing may call into a library while it goes.
     gl = GLEntryPoints{};
+    ClearPlatformEntryPoints();
+    gluLibrary = SharedLibrary();
+    glLibrary = SharedLibrary();
 }
 
 }  // namespace zef
