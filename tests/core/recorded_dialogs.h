@@ -11,12 +11,12 @@ namespace zef::testing {
 
 class RecordedDialogs : public WindowDialogs {
 public:
-    bool askYesNo(const std::string& question) override
+    bool showQuestion(const std::string& question) override
     {
         questions.push_back(question);
         return answer;
     }
-    void showError(const std::string& message, const std::string& details) override
+    void showMessage(const std::string& message, const std::string& details) override
     {
         errors.push_back(details.empty() ? message : message + " / " + details);
     }

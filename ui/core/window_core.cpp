@@ -9,6 +9,7 @@
 #include "whole_file.h"
 #include "windows1250.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace zef {
@@ -19,6 +20,15 @@ namespace {
 constexpr const char* kDataFiles[] = {kPlanFileName, kCatalogueFileName};
 
 }  // namespace
+
+void WindowDialogs::showError(const std::string& message, const std::string& details)
+{
+    if (ending_) {
+        std::fprintf(stderr, "zef: %s %s\n", message.c_str(), details.c_str());
+        return;
+    }
+    showMessage(message, details);
+}
 
 WindowCore::WindowCore(WindowDialogs& dialogs, const std::optional<std::filesystem::path>& recoveryFolder)
     : dialogs_(dialogs), planOnDisk_(kPlanFileName), recovery_(recoveryFolder, kPlanFileName)

@@ -27,16 +27,31 @@
 namespace zef {
 
 // What the core asks of the front end; texts are Czech, in UTF-8.
+// Once the window is ending (a TERM, the end of the session) no new box is
+// shown: a question gets its safe answer, No, and a message goes to standard
+// error, where it may still be read.
 class WindowDialogs {
 public:
     virtual ~WindowDialogs() = default;
     // A question captioned "ZeF" with Yes and No, No the default; true for Yes.
-    virtual bool askYesNo(const std::string& question) = 0;
+    bool askYesNo(const std::string& question) { return !ending_ && showQuestion(question); }
     // An error with one OK button; `details` is shown below it when not empty.
-    virtual void showError(const std::string& message, const std::string& details = {}) = 0;
+    void showError(const std::string& message, const std::string& details = {});
     // The progress hook of one planning run: it may show the run's progress
     // and returns false when the player cancels.
     virtual PlanProgress runProgress() = 0;
+
+    // From now on nothing waits for the player.
+    void endWithoutAsking() { ending_ = true; }
+    bool ending() const { return ending_; }
+
+protected:
+    // The front end's boxes.
+    virtual bool showQuestion(const std::string& question) = 0;
+    virtual void showMessage(const std::string& message, const std::string& details) = 0;
+
+private:
+    bool ending_ = false;
 };
 
 // What the window shows and stores of its own: its position and switch.

@@ -10,26 +10,16 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include <cstdio>
-
 namespace zef {
 
-bool WindowMessages::askYesNo(const std::string& question)
+bool WindowMessages::showQuestion(const std::string& question)
 {
-    if (ending_) {
-        return false;
-    }
     return QMessageBox::question(&window_, FromUtf8(kQuestionCaption), FromUtf8(question),
                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
-void WindowMessages::showError(const std::string& message, const std::string& details)
+void WindowMessages::showMessage(const std::string& message, const std::string& details)
 {
-    // Nobody is there to click a box any more; standard error may still be read.
-    if (ending_) {
-        std::fprintf(stderr, "zef: %s %s\n", message.c_str(), details.c_str());
-        return;
-    }
     // A window that is going away owns no message.
     QMessageBox box(QMessageBox::Critical, ApplicationTitle(), FromUtf8(message), QMessageBox::Ok,
                     window_.isVisible() ? &window_ : nullptr);

@@ -1,7 +1,5 @@
 // The Qt window's answers to what the core asks: Czech message boxes and the
-// progress dialog of a long run. Once the window is ending (a TERM, a close
-// at the end of a session) no new box is shown: a question gets its safe
-// answer, No, and a message its OK.
+// progress dialog of a long run.
 #pragma once
 
 #include "window_core.h"
@@ -14,17 +12,14 @@ class WindowMessages : public WindowDialogs {
 public:
     explicit WindowMessages(QWidget& window) : window_(window) {}
 
-    bool askYesNo(const std::string& question) override;
-    void showError(const std::string& message, const std::string& details = {}) override;
     PlanProgress runProgress() override;
 
-    // From now on nothing waits for the player: see above.
-    void endWithoutAsking() { ending_ = true; }
-    bool ending() const { return ending_; }
+protected:
+    bool showQuestion(const std::string& question) override;
+    void showMessage(const std::string& message, const std::string& details) override;
 
 private:
     QWidget& window_;
-    bool ending_ = false;
 };
 
 // Answers every open dialog with its safe default: a Yes/No question with

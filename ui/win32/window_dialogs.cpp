@@ -5,8 +5,6 @@
 #include "win_text.h"
 #include "window_texts.h"
 
-#include <cstdio>
-
 namespace zef {
 
 namespace {
@@ -52,21 +50,13 @@ HWND WindowMessages::owner() const
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
-bool WindowMessages::askYesNo(const std::string& question)
+bool WindowMessages::showQuestion(const std::string& question)
 {
-    if (ending_) {
-        return false;
-    }
     return ShowMessageBox(owner(), question, kQuestionCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
-void WindowMessages::showError(const std::string& message, const std::string& details)
+void WindowMessages::showMessage(const std::string& message, const std::string& details)
 {
-    // Nobody is there to click a box any more; standard error may still be read.
-    if (ending_) {
-        std::fprintf(stderr, "zef: %s %s\n", message.c_str(), details.c_str());
-        return;
-    }
     const std::string text = details.empty() ? message : message + "\n\n" + details;
     ShowMessageBox(owner(), text, ApplicationTitle(), MB_OK | MB_ICONERROR);
 }

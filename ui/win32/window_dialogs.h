@@ -1,7 +1,5 @@
 // The Windows window's answers to what the core asks: Czech message boxes
-// (MessageBoxW) and the progress dialog of a long run. Once the window is
-// ending (the session ends) no new box is shown: a question gets its safe
-// answer, No, and a message its OK.
+// (MessageBoxW) and the progress dialog of a long run.
 #pragma once
 
 #include "win32_api.h"
@@ -16,20 +14,17 @@ public:
     // `window` gives the main window while it exists (null before and after).
     explicit WindowMessages(std::function<HWND()> window) : window_(std::move(window)) {}
 
-    bool askYesNo(const std::string& question) override;
-    void showError(const std::string& message, const std::string& details = {}) override;
     PlanProgress runProgress() override;
 
-    // From now on nothing waits for the player: see above.
-    void endWithoutAsking() { ending_ = true; }
-    bool ending() const { return ending_; }
+protected:
+    bool showQuestion(const std::string& question) override;
+    void showMessage(const std::string& message, const std::string& details) override;
 
 private:
     // The window a box belongs to: the main window while it can be seen.
     HWND owner() const;
 
     std::function<HWND()> window_;
-    bool ending_ = false;
 };
 
 // Marks a message box or a file dialog as open for as long as it lives. While
