@@ -15,6 +15,7 @@
 #include <QTest>
 
 #include "bench_folder.h"
+#include "qt_benchmark_main.h"
 
 #include <benchmark/benchmark.h>
 
@@ -82,11 +83,4 @@ BENCHMARK(BM_KeyToRepaint)->UseManualTime()->Iterations(60)->Unit(benchmark::kMi
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZEF_QT_BENCHMARK_MAIN()

@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "bench_folder.h"
+#include "qt_benchmark_main.h"
 
 #include <benchmark/benchmark.h>
 
@@ -83,11 +84,4 @@ BENCHMARK(BM_StartMinimalWindow)->Iterations(50)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char* argv[])
-{
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+ZEF_QT_BENCHMARK_MAIN()
