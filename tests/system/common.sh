@@ -81,3 +81,15 @@ yellow_in_middle() {
     convert "$1" -crop "$(($2 / 2))x$(($3 / 2))+$(($2 / 4))+$(($3 / 4))" +repage -depth 8 txt:- |
         awk -F'[(),]' 'NR > 1 && $3 > 180 && $4 > 140 && $5 < 90 { n++ } END { print n + 0 }'
 }
+
+# Asks window $1 to close and fails unless the program ($pid, named $3)
+# ends within $2 milliseconds with status 0.
+close_within() {
+    sent=$(date +%s%N)
+    request_close_until "$1" '! running' || fail "$3 did not exit after a close request"
+    elapsed=$((($(date +%s%N) - sent) / 1000000))
+    echo "exit after the close request: within $elapsed ms"
+    [ "$elapsed" -lt "$2" ] || fail "$3 took $elapsed ms to exit"
+    wait "$pid" || fail "$3 exited with status $?"
+    pid=
+}

@@ -78,12 +78,7 @@ echo "CPU while unmapped: $idle% of one core"
 [ "$idle" -lt 20 ] || fail "the unmapped window still draws: $idle% CPU"
 xdotool windowmap "$window"
 sleep 0.5
-sent=$(date +%s%N)
-request_close_until "$window" '! running' || fail "zef did not exit after a close request"
-elapsed=$((($(date +%s%N) - sent) / 1000000))
-echo "exit after the close request: within $elapsed ms"
-[ "$elapsed" -lt 2000 ] || fail "zef took $elapsed ms to exit"
-wait "$pid" || fail "zef exited with status $?"
+close_within "$window" 2000 zef
 tr -d '\r' <"$root/bin/zeF.ini" | grep -qx "intro=1" || fail "the settings were not written: $(cat "$root/bin/zeF.ini")"
 
 echo "-- with the intro off no GL library is loaded"
