@@ -22,4 +22,10 @@ void TurnProgress::count(std::uint32_t turns)
     }
 }
 
+int ProgressStepsDone(std::uint64_t turnsDone, std::uint64_t turnsTotal)
+{
+    const std::uint64_t total = turnsTotal ? turnsTotal : 1;
+    return static_cast<int>(std::min(turnsDone, total) * kProgressSteps / total);
+}
+
 }  // namespace zef

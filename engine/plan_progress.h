@@ -12,6 +12,11 @@ using PlanProgress = std::function<bool(std::uint64_t turnsDone, std::uint64_t t
 
 inline constexpr std::int32_t kProgressInterval = 1 << 22;
 
+// A progress bar's steps, and how many of them `turnsDone` of `turnsTotal`
+// fill; every window's progress dialog shows it so.
+inline constexpr int kProgressSteps = 1000;
+int ProgressStepsDone(std::uint64_t turnsDone, std::uint64_t turnsTotal);
+
 // Thrown out of the turn loop when the hook asks to stop; RunPlan catches it.
 struct PlanCancelled {};
 

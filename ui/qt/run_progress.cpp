@@ -7,14 +7,11 @@
 #include <QElapsedTimer>
 #include <QProgressDialog>
 
-#include <algorithm>
 #include <memory>
 
 namespace zef {
 
 namespace {
-
-constexpr int kProgressSteps = 1000;
 
 struct ProgressState {
     QElapsedTimer clock;
@@ -40,8 +37,7 @@ PlanProgress ProgressDialogHook(QWidget* window, std::chrono::milliseconds delay
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             return true;
         }
-        const std::uint64_t total = turnsTotal ? turnsTotal : 1;
-        state->dialog->setValue(static_cast<int>(std::min(turnsDone, total) * kProgressSteps / total));
+        state->dialog->setValue(ProgressStepsDone(turnsDone, turnsTotal));
         QCoreApplication::processEvents();
         return !state->dialog->wasCanceled();
     };

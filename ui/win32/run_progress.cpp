@@ -15,7 +15,6 @@ namespace zef {
 
 namespace {
 
-constexpr int kProgressSteps = 1000;
 constexpr int kTextId = 101;
 constexpr int kBarId = 102;
 
@@ -172,8 +171,7 @@ PlanProgress ProgressDialogHook(HWND owner, std::chrono::milliseconds delay)
             ServeMessagesExceptInput();
             return true;
         }
-        const std::uint64_t total = turnsTotal ? turnsTotal : 1;
-        state->dialog->setValue(static_cast<int>(std::min(turnsDone, total) * kProgressSteps / total));
+        state->dialog->setValue(ProgressStepsDone(turnsDone, turnsTotal));
         state->dialog->serveMessages();
         return !state->dialog->cancelled();
     };
