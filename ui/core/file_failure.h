@@ -19,6 +19,7 @@ enum class FileProblem {
     NotRegularFile,
     NotFound,
     InputOutput,
+    TooLargeToRead,  // more than the program's memory can hold
     NoHomeFolder,
     Other,
 };

@@ -28,6 +28,7 @@ std::string CzechReason(const FileFailure& failure)
     case FileProblem::NotRegularFile: return "není to obyčejný soubor";
     case FileProblem::NotFound: return "soubor nebo složka neexistuje";
     case FileProblem::InputOutput: return "chyba čtení nebo zápisu na disku";
+    case FileProblem::TooLargeToRead: return "soubor je tak velký, že se nevejde do paměti";
     case FileProblem::NoHomeFolder: return "není známa domovská složka uživatele";
     case FileProblem::Other: break;
     }

@@ -38,6 +38,7 @@ FileFailure FailureOf(std::error_code error)
     case ENOENT:
     case ENOTDIR: return {FileProblem::NotFound, error.message()};
     case EIO: return {FileProblem::InputOutput, error.message()};
+    case ENOMEM: return {FileProblem::TooLargeToRead, error.message()};
     default: return {FileProblem::Other, error.message()};
     }
 }

@@ -52,6 +52,7 @@ FileFailure FailureOf(std::error_code error)
         {std::errc::is_a_directory, FileProblem::IsFolder},
         {std::errc::no_such_file_or_directory, FileProblem::NotFound},
         {std::errc::io_error, FileProblem::InputOutput},
+        {std::errc::not_enough_memory, FileProblem::TooLargeToRead},
     };
     for (const auto& [condition, problem] : kKnown) {
         if (error == condition) {
