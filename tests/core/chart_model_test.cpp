@@ -3,9 +3,11 @@
 #include "chart_model.h"
 
 #include "case_name.h"
+#include "report_format.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -42,15 +44,39 @@ TurnRecording RecordingOf(std::vector<std::pair<double, double>> goldAndMana)
     return recording;
 }
 
-TEST(ChartModelTest, TheLargestAmountsGiveAFiniteAxisInAScaledUnit)
+struct ScaleCase {
+    const char* name;
+    double gold;
+    double mana;
+    double scale;
+};
+
+class AmountAxisTest : public ::testing::TestWithParam<ScaleCase> {};
+
+// Whichever sign the largest amount has, the axis holds both values in a unit
+// in which its span, and every coordinate worked out from it, is finite.
+TEST_P(AmountAxisTest, HoldsEveryAmountOnAFiniteAxis)
 {
-    const ChartModel model = MakeChartModel(RecordingOf({{1.7e308, -1.7e308}, {-1.7e308, 1.7e308}}));
-    EXPECT_TRUE(std::isfinite(model.amounts.max - model.amounts.min));
-    EXPECT_LT(model.amounts.min, -1.7e308 / model.amounts.scale);
-    EXPECT_GT(model.amounts.max, 1.7e308 / model.amounts.scale);
-    EXPECT_EQ(model.amounts.title, "zl / mn (× 1e+306)");
+    const ScaleCase& c = GetParam();
+    const ChartModel model = MakeChartModel(RecordingOf({{c.gold, c.mana}}));
+    const ChartAxis& axis = model.amounts;
+    EXPECT_EQ(axis.scale, c.scale);
+    EXPECT_TRUE(std::isfinite(axis.max - axis.min));
+    EXPECT_LE(axis.min, std::min({c.gold, c.mana, 0.0}) / axis.scale);
+    EXPECT_GE(axis.max, std::max({c.gold, c.mana, 0.0}) / axis.scale);
+    EXPECT_EQ(axis.title, c.scale == 1 ? "zl / mn" : "zl / mn (× " + GeneralFigure(c.scale) + ")");
     EXPECT_TRUE(model.notes.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Amounts, AmountAxisTest,
+    ::testing::Values(ScaleCase{"OnlyPositives", 1500, 5, 1}, ScaleCase{"OnlyNegatives", -1500, -5, 1},
+                      ScaleCase{"Both", 1500, -5, 1}, ScaleCase{"DebtJustBelowTheLimit", -999999999999, 5, 1},
+                      ScaleCase{"DebtAtTheLimit", -1e12, 5, 1e10}, ScaleCase{"GoldAtTheLimit", 1e12, 5, 1e10},
+                      ScaleCase{"OnlyAHugeDebt", -1.72e308, 5, 1e306},
+                      ScaleCase{"OnlyHugeDebts", -1.7e308, -1.7e308, 1e306},
+                      ScaleCase{"OnlyHugeGold", 1.7e308, 5, 1e306}, ScaleCase{"HugeBoth", 1.7e308, -1.7e308, 1e306}),
+    testing::CaseName<ScaleCase>);
 
 TEST(ChartModelTest, ValuesThatAreNotFiniteCutTheCurveAndAreNamed)
 {

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -95,15 +96,58 @@ TEST(ReadPlanLinesTest, AWarningCarriesItsKindAndNumbers)
     EXPECT_EQ(grouped.written + "|" + grouped.read + "|" + grouped.meant, "2 000|2|2000");
 }
 
+// A gold-only army with no mana at all keeps the mana at exactly 0 in every
+// turn, and the gold reaches exactly 0 in the last one: neither is below zero.
 TEST(ShortfallFinderTest, FindsNothingWhileTheTreasuryStaysAtZeroOrMore)
 {
+    struct : ShortfallFinder {
+        void finished(const Treasury& treasury, std::int32_t) override { last = treasury; }
+        Treasury last{};
+    } shortfall;
     PlanningState state;
-    ShortfallFinder shortfall;
-    RunPlan(state, kCatalogue, "@zl 120000\r\n@mna 20100\r\nFoot 1 1000\r\n", {}, &shortfall);
-    ASSERT_GT(state.turn, 0);
+    RunPlan(state, "Gold 100 0 0 0 0 0 5 10\r\n", "@zl 2000\r\n@zld 0\r\n@mna 0\r\n@mnt 0\r\nGold 1 40\r\n", {},
+            &shortfall);
+    ASSERT_EQ(state.turn, 2);
+    ASSERT_EQ(shortfall.last.gold, 0.0);
+    ASSERT_EQ(shortfall.last.mana, 0.0);
     EXPECT_FALSE(shortfall.gold());
     EXPECT_FALSE(shortfall.mana());
 }
+
+struct ShortfallCase {
+    const char* name;
+    double value;
+    bool below;
+};
+
+class ShortfallBoundaryTest : public ::testing::TestWithParam<ShortfallCase> {};
+
+// The same rule for the gold and for the mana: a turn is short when the value
+// is not at or above zero.
+TEST_P(ShortfallBoundaryTest, CountsOnlyWhatIsNotAtOrAboveZero)
+{
+    const ShortfallCase& c = GetParam();
+    ShortfallFinder gold;
+    gold.observe({7, 3, "Foot", c.value, 1.0, 0, 0, 0, 0, 0});
+    ShortfallFinder mana;
+    mana.observe({7, 3, "Foot", 1.0, c.value, 0, 0, 0, 0, 0});
+    EXPECT_EQ(gold.gold().has_value(), c.below);
+    EXPECT_EQ(mana.mana().has_value(), c.below);
+    EXPECT_FALSE(gold.mana());
+    EXPECT_FALSE(mana.gold());
+}
+
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, ShortfallBoundaryTest,
+    ::testing::Values(ShortfallCase{"NegativeZero", -0.0, false}, ShortfallCase{"Zero", 0.0, false},
+                      ShortfallCase{"SmallestPositive", std::numeric_limits<double>::denorm_min(), false},
+                      ShortfallCase{"SmallestNegative", -std::numeric_limits<double>::denorm_min(), true},
+                      ShortfallCase{"NotANumber", std::numeric_limits<double>::quiet_NaN(), true},
+                      ShortfallCase{"PlusInfinity", kInfinity, false},
+                      ShortfallCase{"MinusInfinity", -kInfinity, true}),
+    testing::CaseName<ShortfallCase>);
 
 }  // namespace
 }  // namespace zef
