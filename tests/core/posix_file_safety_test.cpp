@@ -24,6 +24,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <vector>
 
 namespace zef {
 namespace {
@@ -122,15 +123,17 @@ protected:
         return status;
     }
 
+    // A whole plan is never offered back; a torn one always is, from a whole copy.
     void ExpectAWholePlan() const
     {
         const std::string file = ReadBytes("rekrut.txt");
+        const PlanRecovery::Finding found = PlanRecovery(state_, "rekrut.txt").lastSave(file);
         if (file == plans_[0] || file == plans_[1]) {
+            EXPECT_EQ(found.lastSave, PlanRecovery::LastSave::Whole);
             return;
         }
-        const std::optional<std::string> before = PlanRecovery(state_, "rekrut.txt").interruptedSave(file);
-        ASSERT_TRUE(before) << "a torn plan (" << file.size() << " bytes) and no recovery copy";
-        EXPECT_TRUE(*before == plans_[0] || *before == plans_[1]);
+        ASSERT_EQ(found.lastSave, PlanRecovery::LastSave::Torn) << "a torn plan (" << file.size() << " bytes)";
+        EXPECT_TRUE(found.before == plans_[0] || found.before == plans_[1]);
     }
 
     static void NoLimit(long) {}
@@ -157,6 +160,85 @@ TEST_F(KilledSaveTest, KilledInTheMiddleOfAWriteLeavesAWholePlan)
         RewriteUntilKilled(NoLimit, micros);
         std::filesystem::permissions(folder_.path(), std::filesystem::perms::owner_all);
         ExpectAWholePlan();
+    }
+}
+
+// Sees every flush, whether the rewrite's mark was there at the time, and
+// fails the one it is told to.
+class FlushLog : public FlushWatch {
+public:
+    FlushLog(std::filesystem::path stateFolder, int failing) : state_(std::move(stateFolder)), failing_(failing)
+    {
+        SetFlushWatch(this);
+    }
+    ~FlushLog() override { SetFlushWatch(nullptr); }
+
+    std::error_code flushing() override
+    {
+        bool marked = false;
+        for (const auto& entry : std::filesystem::directory_iterator(state_)) {
+            marked = marked || entry.path().extension() == ".mark";
+        }
+        flushes.push_back(marked);
+        return static_cast<int>(flushes.size()) == failing_ ? std::make_error_code(std::errc::io_error)
+                                                            : std::error_code{};
+    }
+
+    std::vector<bool> flushes;  // for each, whether the mark was there
+
+private:
+    std::filesystem::path state_;
+    int failing_;
+};
+
+// The rewrite in place is on the disk before its mark goes: after a power cut
+// without the mark, the plan must be the new one, not torn. A rewrite whose
+// flush fails puts the old bytes back.
+TEST_F(PosixFileSafetyTest, ARewriteInPlaceIsFlushedBeforeItsMarkGoes)
+{
+    for (const bool flushFails : {false, true}) {
+        WriteBytes("rekrut.txt", "old\r\n");
+        const std::filesystem::path state = folder_.path() / "state";
+        std::filesystem::create_directories(state);
+        PlanRecovery recovery(state, "rekrut.txt");
+        MakeFolderReadOnly();
+        std::optional<FileFailure> failure;
+        std::vector<bool> flushes;
+        {
+            // The copy's flush and the mark's come first; the third is the rewrite's.
+            FlushLog log(state, flushFails ? 3 : 0);
+            failure = ReplaceFileVerified("rekrut.txt", "new\r\n", &recovery);
+            flushes = log.flushes;
+        }
+        std::filesystem::permissions(folder_.path(), std::filesystem::perms::owner_all);
+        EXPECT_EQ(ReadBytes("rekrut.txt"), flushFails ? "old\r\n" : "new\r\n");
+        EXPECT_EQ(failure.has_value(), flushFails);
+        ASSERT_FALSE(flushes.empty());
+        EXPECT_TRUE(flushes.back()) << "the rewrite's last flush came without its mark";
+        EXPECT_TRUE(std::filesystem::is_empty(state));
+    }
+}
+
+// The copy keeps the plan's permissions, in a folder for its owner alone,
+// whether the folder is made for it or was there, open to others, before.
+TEST_F(PosixFileSafetyTest, TheCopyOfAPlanIsForItsOwnerAlone)
+{
+    constexpr auto kPrivate = std::filesystem::perms::owner_read | std::filesystem::perms::owner_write;
+    WriteBytes("rekrut.txt", "old\r\n");
+    std::filesystem::permissions("rekrut.txt", kPrivate);
+    const std::filesystem::path state = folder_.path() / "state" / "ZeF";
+    for (const bool existing : {false, true}) {
+        if (existing) {
+            std::filesystem::permissions(state, std::filesystem::perms::all);
+        }
+        PlanRecovery recovery(state, "rekrut.txt");
+        ASSERT_EQ(recovery.keep("old\r\n", "new\r\n"), std::nullopt);
+        EXPECT_EQ(std::filesystem::status(state).permissions(), std::filesystem::perms::owner_all);
+        for (const auto& entry : std::filesystem::directory_iterator(state)) {
+            if (entry.path().extension() == ".txt") {
+                EXPECT_EQ(entry.status().permissions(), kPrivate);
+            }
+        }
     }
 }
 
@@ -263,6 +345,43 @@ TEST_F(WindowFilesTest, AReadOnlyFolderStillComputes)
     EXPECT_TRUE(core->refresh("1 200\n"));
     EXPECT_TRUE(dialogs_.errors.empty());
     EXPECT_EQ(ReadBytes("rekrut.txt"), "1 200\r\n");
+}
+
+// A state folder that can be neither written nor emptied, holding the mark and
+// copy of a torn save: the question comes once, the folder is named once, and
+// after a save that completed the old copy is never offered again.
+TEST_F(WindowFilesTest, AStateFolderThatCannotBeWrittenNeverBringsBackAnOldPlan)
+{
+    PlanRecovery(state_, "rekrut.txt").keep(kPlan, "@zl 5000\r\n1 100000\r\n");
+    WriteBytes("rekrut.txt", "@zl 5000\r\n1 1");  // torn
+    std::filesystem::permissions(state_, kReadOnly);
+    dialogs_.answer = false;
+    auto core = Open();
+    ASSERT_EQ(dialogs_.questions.size(), 1u);
+    ASSERT_EQ(dialogs_.errors.size(), 1u);
+    EXPECT_NE(dialogs_.errors[0].find("Ve složce „" + state_.string() + "“"), std::string::npos) << dialogs_.errors[0];
+    EXPECT_TRUE(core->refresh("1 300\n"));
+    dialogs_.answer = true;
+    Open();
+    EXPECT_EQ(dialogs_.questions.size(), 1u);
+    EXPECT_EQ(ReadBytes("rekrut.txt"), "1 300\r\n");
+    std::filesystem::permissions(state_, std::filesystem::perms::owner_all);
+}
+
+// Rewritten in place, the plan first needs its copy in the state folder; a
+// refusal names that folder, not the plan, which could be written.
+TEST_F(WindowFilesTest, ARefusedCopyNamesTheStateFolder)
+{
+    auto core = Open();
+    MakeFolderReadOnly();
+    std::filesystem::permissions(state_, kReadOnly);
+    EXPECT_FALSE(core->refresh("1 200\n"));
+    ASSERT_EQ(dialogs_.errors.size(), 1u);
+    EXPECT_NE(dialogs_.errors[0].find("musí uschovat do složky „" + state_.string() + "“. To nejde: chybí oprávnění"),
+              std::string::npos)
+        << dialogs_.errors[0];
+    std::filesystem::permissions(state_, std::filesystem::perms::owner_all);
+    EXPECT_EQ(ReadBytes("rekrut.txt"), kPlan);
 }
 
 TEST_F(WindowFilesTest, AReadOnlyPlanFileSaysSo)

@@ -188,31 +188,119 @@ TEST_F(WindowCoreTest, WithoutAHomeFolderTheCloseSaysSo)
     EXPECT_EQ(dialogs_.errors[0], "Unable to write to zeF.ini / není známa domovská složka uživatele");
 }
 
-// A mark and a copy as an in-place save leaves them when it is cut off.
+// A mark and a copy as an in-place save of `kSavedPlan` leaves them when it is
+// cut off; the torn plan ends its lines in LF, so the start-up refresh after
+// No writes it again.
 class InterruptedSaveTest : public WindowCoreTest, public ::testing::WithParamInterface<bool> {};
 
-TEST_P(InterruptedSaveTest, IsOfferedBackAndTheCopyKeptUntilTheNextSave)
+TEST_P(InterruptedSaveTest, IsOfferedBackAndTheCopyKeptUntilThePlayerSaves)
 {
     const bool restore = GetParam();
-    PlanRecovery(recovery_, "rekrut.txt").keep(kSavedPlan);
-    WriteBytes("rekrut.txt", "@zl 5000\r\n1 1");  // torn
+    PlanRecovery recovery(recovery_, "rekrut.txt");
+    recovery.keep(kSavedPlan, "@zl 5000\r\n1 100000\r\n");
+    WriteBytes("rekrut.txt", "@zl 5000\n1 1");  // torn
     dialogs_.answer = restore;
     auto core = Open();
     ASSERT_EQ(dialogs_.questions.size(), 1u);
     EXPECT_NE(dialogs_.questions[0].find("Ukládání souboru „rekrut.txt“ se minule nedokončilo"), std::string::npos);
     EXPECT_EQ(ReadBytes("rekrut.txt"), restore ? kSavedPlan : "@zl 5000\r\n1 1");
-    // Asked once; the copy stays.
+    // Asked once; the copy stays through the start-up refreshes.
     auto again = Open();
     EXPECT_EQ(dialogs_.questions.size(), 1u);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(recovery_), {}), 1);
-    dialogs_.answer = true;
+    EXPECT_EQ(ReadBytes(recovery.keptCopy()), kSavedPlan);
     EXPECT_TRUE(again->refresh("1 300\n"));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(recovery_), {}), 0);
+    EXPECT_FALSE(std::filesystem::exists(recovery.keptCopy()));
+    EXPECT_TRUE(dialogs_.errors.empty());
 }
 
 std::string AnswerName(const ::testing::TestParamInfo<bool>& answer) { return answer.param ? "Yes" : "No"; }
 
 INSTANTIATE_TEST_SUITE_P(Answers, InterruptedSaveTest, ::testing::Values(true, false), AnswerName);
+
+TEST_F(WindowCoreTest, ATornPlanWithoutItsCopyIsSaidOnce)
+{
+    PlanRecovery recovery(recovery_, "rekrut.txt");
+    recovery.keep(kSavedPlan, "@zl 5000\r\n1 100000\r\n");
+    WriteBytes("rekrut.txt", "@zl 5000\r\n1 1");  // torn
+    for (const auto& entry : std::filesystem::directory_iterator(recovery_)) {
+        if (entry.path().extension() == ".txt") {
+            std::filesystem::remove(entry.path());
+        }
+    }
+    Open();
+    Open();
+    EXPECT_TRUE(dialogs_.questions.empty());
+    ASSERT_EQ(dialogs_.errors.size(), 1u);
+    EXPECT_NE(
+        dialogs_.errors[0].find("Celá kopie plánu z doby před uložením ve složce „" + recovery_.string() + "“ není"),
+        std::string::npos)
+        << dialogs_.errors[0];
+}
+
+// What the mark left by a rewrite of the plan from kBefore to kAfter tells at
+// the next start, for each state the plan and its copy can be found in.
+constexpr const char* kBefore = "@zl 5000\r\n1 100\r\n2 200\r\n";
+constexpr const char* kAfter = "@zl 5000\r\n1 900\r\n";
+
+struct LastSaveCase {
+    const char* name;
+    const char* plan;  // what the plan file holds now
+    bool replaced;     // put in place anew by a later save
+    const char* copy;  // what the copy holds now; nothing: deleted
+    PlanRecovery::LastSave lastSave;
+};
+
+class LastSaveTest : public ::testing::TestWithParam<LastSaveCase> {
+protected:
+    const testing::PlanFolder folder_;
+};
+
+TEST_P(LastSaveTest, OffersOnlyATornPlanWithAWholeCopy)
+{
+    const LastSaveCase& c = GetParam();
+    WriteBytes("rekrut.txt", kBefore);
+    PlanRecovery recovery(folder_.path() / "state", "rekrut.txt");
+    ASSERT_EQ(recovery.keep(kBefore, kAfter), std::nullopt);
+    // A save puts a new file in the plan's place while the old one still exists.
+    WriteBytes(c.replaced ? "new.txt" : "rekrut.txt", c.plan);
+    if (c.replaced) {
+        std::filesystem::rename("new.txt", "rekrut.txt");
+    }
+    const std::filesystem::path copy = [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(folder_.path() / "state")) {
+            if (entry.path().extension() == ".txt") {
+                return entry.path();
+            }
+        }
+        return std::filesystem::path();
+    }();
+    if (c.copy) {
+        WriteBytes(copy, c.copy);
+    } else {
+        std::filesystem::remove(copy);
+    }
+    const PlanRecovery::Finding found = recovery.lastSave(ReadBytes("rekrut.txt"));
+    EXPECT_EQ(found.lastSave, c.lastSave);
+    EXPECT_EQ(found.before, c.lastSave == PlanRecovery::LastSave::Torn ? kBefore : "");
+    // A save that left the plan whole leaves nothing behind.
+    if (c.lastSave == PlanRecovery::LastSave::Whole) {
+        EXPECT_TRUE(std::filesystem::is_empty(folder_.path() / "state"));
+    }
+}
+
+constexpr const char* kTorn = "@zl 5000\r\n1 900\r\n2 200\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    States, LastSaveTest,
+    ::testing::Values(LastSaveCase{"Completed", kAfter, false, kBefore, PlanRecovery::LastSave::Whole},
+                      LastSaveCase{"NeverBegan", kBefore, false, kBefore, PlanRecovery::LastSave::Whole},
+                      LastSaveCase{"SavedAgainSince", "1 300\r\n", true, kBefore, PlanRecovery::LastSave::Whole},
+                      LastSaveCase{"Torn", kTorn, false, kBefore, PlanRecovery::LastSave::Torn},
+                      LastSaveCase{"TornCopyCutShort", kTorn, false, "@zl 5000\r\n1 1",
+                                   PlanRecovery::LastSave::TornNoCopy},
+                      LastSaveCase{"TornCopyEmpty", kTorn, false, "", PlanRecovery::LastSave::TornNoCopy},
+                      LastSaveCase{"TornCopyDeleted", kTorn, false, nullptr, PlanRecovery::LastSave::TornNoCopy}),
+    testing::CaseName<LastSaveCase>);
 
 }  // namespace
 }  // namespace zef

@@ -13,6 +13,18 @@ constexpr std::string_view kNothingComputed = "Nic se nepřepočítalo.";
 
 std::string Quoted(std::string_view name) { return "„" + std::string(name) + "“"; }
 
+std::string QuotedPath(const std::filesystem::path& path)
+{
+    const std::u8string text = path.u8string();
+    return Quoted(std::string_view(reinterpret_cast<const char*>(text.data()), text.size()));
+}
+
+std::string CutOffSave(std::string_view name)
+{
+    return "Ukládání souboru " + Quoted(name) +
+           " se minule nedokončilo (program skončil uprostřed zápisu), takže soubor může být neúplný.";
+}
+
 }  // namespace
 
 std::string CzechReason(const FileFailure& failure)
@@ -86,11 +98,33 @@ std::string OverwriteQuestion(std::string_view name)
            "z editoru?";
 }
 
-std::string InterruptedSaveQuestion(std::string_view name)
+std::string InterruptedSaveQuestion(std::string_view name, const std::filesystem::path& keptCopy)
 {
-    return "Ukládání souboru " + Quoted(name) +
-           " se minule nedokončilo (program skončil uprostřed zápisu), takže soubor může být neúplný. Vrátit plán, "
-           "jak byl před tímto uložením? Kopie zůstane uschovaná do příštího uložení.";
+    return CutOffSave(name) + " Vrátit plán, jak byl před tímto uložením? Jeho kopie zůstane uschovaná jako " +
+           QuotedPath(keptCopy) + " do vašeho příštího uložení.";
+}
+
+std::string TornPlanWithoutCopyMessage(std::string_view name, const std::filesystem::path& folder)
+{
+    return CutOffSave(name) + " Celá kopie plánu z doby před uložením ve složce " + QuotedPath(folder) +
+           " není, takže ho nejde vrátit. Zkontrolujte plán v editoru.";
+}
+
+std::string PlanCopyNotKeptMessage(std::string_view name, const std::optional<std::filesystem::path>& folder,
+                                   const FileFailure& failure)
+{
+    const std::string where = folder ? " do složky " + QuotedPath(*folder) : std::string();
+    return "Plán se nepodařilo uložit do souboru " + Quoted(name) +
+           ": jeho složka nedovoluje vytvořit nový soubor, takže se přepisuje na místě, a předtím se jeho "
+           "dosavadní obsah musí uschovat" +
+           where + ". To nejde: " + CzechReason(failure) + ". Soubor zůstal, jak byl. " + std::string(kNothingComputed);
+}
+
+std::string RecoveryFolderMessage(const std::filesystem::path& folder, const FileFailure& failure)
+{
+    return "Ve složce " + QuotedPath(folder) +
+           ", kde ZeF uschovává kopii plánu při jeho ukládání, nejde zapisovat ani mazat: " + CzechReason(failure) +
+           ". Plán je v pořádku; stará kopie a značka o ukládání tam zůstanou, dokud to nepůjde.";
 }
 
 std::string PlanTooLongProblem(const PlanTooLong& refusal)

@@ -5,6 +5,8 @@
 #include "file_failure.h"
 #include "windows1250.h"
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,8 +40,21 @@ std::string UnencodableCharacterMessage(std::string_view name, const Unencodable
 // or load as it now stands.
 std::string OverwriteQuestion(std::string_view name);
 
-// Asked at start-up when a save of the plan was cut off in the middle.
-std::string InterruptedSaveQuestion(std::string_view name);
+// Asked at start-up when a save of the plan was cut off in the middle; the
+// copy of the plan before it is kept as `keptCopy`.
+std::string InterruptedSaveQuestion(std::string_view name, const std::filesystem::path& keptCopy);
+
+// Said at start-up when a save of the plan was cut off and no whole copy of
+// the plan before it is left in `folder`.
+std::string TornPlanWithoutCopyMessage(std::string_view name, const std::filesystem::path& folder);
+
+// A plan that had to be rewritten in place was not, because the copy of its
+// old bytes could not be kept in `folder` (nothing: there is no home folder).
+std::string PlanCopyNotKeptMessage(std::string_view name, const std::optional<std::filesystem::path>& folder,
+                                   const FileFailure& failure);
+
+// A copy or mark in the recovery folder could not be written or removed.
+std::string RecoveryFolderMessage(const std::filesystem::path& folder, const FileFailure& failure);
 
 // A plan with more turns than a run can count: the fact, and the message of
 // a refresh, which computes nothing.

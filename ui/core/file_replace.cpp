@@ -45,7 +45,7 @@ std::optional<FileFailure> ReplaceInPlace(const std::filesystem::path& path, std
         return FailureOf(error);
     }
     if (guard) {
-        if (std::optional<FileFailure> failure = guard->keep(old)) {
+        if (std::optional<FileFailure> failure = guard->keep(old, bytes)) {
             return failure;
         }
     }
@@ -61,6 +61,24 @@ std::optional<FileFailure> ReplaceInPlace(const std::filesystem::path& path, std
     return failure;
 }
 
+// Where following `path`'s links leads, one link at a time, so that a link
+// to a missing file leads to the name it gives. Stops at a link to a file
+// this process has open; a loop of links is left to the open to refuse.
+std::filesystem::path LinkTarget(const std::filesystem::path& path)
+{
+    constexpr int kMostLinks = 40;
+    std::filesystem::path file = path;
+    std::error_code error;
+    for (int hop = 0; hop < kMostLinks && !IsOpenFileLink(file) && std::filesystem::is_symlink(file, error); ++hop) {
+        const std::filesystem::path next = std::filesystem::read_symlink(file, error);
+        if (error) {
+            break;
+        }
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    return file;
+}
+
 }  // namespace
 
 PendingFile::PendingFile(std::filesystem::path target) : target_(std::move(target)) {}
@@ -74,10 +92,12 @@ std::optional<FileFailure> PendingFile::open()
     if (std::filesystem::is_directory(target_, error)) {
         return FileFailure{FileProblem::IsFolder, {}};
     }
-    if (std::filesystem::exists(target_, error) && !std::filesystem::is_regular_file(target_, error)) {
+    replaced_ = LinkTarget(target_);
+    if (IsOpenFileLink(replaced_) ||
+        (std::filesystem::exists(replaced_, error) && !std::filesystem::is_regular_file(replaced_, error))) {
         file_ = NativeFile::OpenForWriting(target_, error);
     } else {
-        file_ = NativeFile::CreateBeside(target_, temporary_, error);
+        file_ = NativeFile::CreateBeside(replaced_, temporary_, error);
     }
     return Failed(error);
 }
@@ -109,7 +129,7 @@ std::optional<FileFailure> PendingFile::commit()
     if (temporary_.empty()) {
         return std::nullopt;
     }
-    if (std::error_code error = RenameOver(temporary_, target_)) {
+    if (std::error_code error = RenameOver(temporary_, replaced_)) {
         return FailureOf(error);
     }
     temporary_.clear();

@@ -19,15 +19,18 @@ class RewriteGuard {
 public:
     virtual ~RewriteGuard() = default;
     // Called before the first byte is written over; a failure stops the rewrite.
-    virtual std::optional<FileFailure> keep(std::string_view oldBytes) = 0;
+    virtual std::optional<FileFailure> keep(std::string_view oldBytes, std::string_view newBytes) = 0;
     // Called once the file holds whole bytes again, new or old.
     virtual void release() = 0;
 };
 
 // The new version of a file, written beside it and put in its place only
-// once it is whole on the disk. A file that is not a regular file (a device,
-// a FIFO) has no place to be written beside: it is written directly.
-// Destroyed without commit(), it leaves the old file as it was.
+// once it is whole on the disk. A name that is a link stands for the file it
+// leads to: that file is replaced and the link stays, with every other file
+// the link's folder holds. A file that is not a regular file (a device, a
+// FIFO) or that this process has open (/dev/stdout) has no place to be
+// written beside: it is written directly. Destroyed without commit(), it
+// leaves the old file as it was.
 class PendingFile {
 public:
     explicit PendingFile(std::filesystem::path target);
@@ -41,11 +44,15 @@ public:
     // Every byte written and flushed to the disk, then renamed over the target.
     std::optional<FileFailure> commit();
 
+    // The file written until commit(); empty when the target is written directly.
+    const std::filesystem::path& temporary() const { return temporary_; }
+
 private:
     std::optional<FileFailure> flushBuffer();
     void discard();
 
     std::filesystem::path target_;
+    std::filesystem::path replaced_;   // the file the target's links lead to
     std::filesystem::path temporary_;  // empty when writing the target directly
     NativeFile file_;
     std::string buffer_;

@@ -1,11 +1,12 @@
 // What replacing a file safely needs of the operating system, kept to one
-// small class and two functions; posix/native_file.cpp and
+// small class and a few functions; posix/native_file.cpp and
 // win32/native_file.cpp are its two forms. Every operation reports the
 // system's error instead of throwing.
 #pragma once
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -25,7 +26,8 @@ public:
     // process writes; it gets the permissions `target` has, where it exists.
     static NativeFile CreateBeside(const std::filesystem::path& target, std::filesystem::path& created,
                                    std::error_code& error);
-    // An existing file, for writing (a device or a FIFO included).
+    // An existing file, for writing after what it holds (a device or a FIFO
+    // included).
     static NativeFile OpenForWriting(const std::filesystem::path& path, std::error_code& error);
     // An existing regular file, for reading it and writing it over.
     static NativeFile OpenForRewrite(const std::filesystem::path& path, std::error_code& error);
@@ -43,6 +45,7 @@ public:
 
 private:
     explicit NativeFile(std::intptr_t handle) : handle_(handle) {}
+    std::error_code syncToDisk();
     // A descriptor or a handle; -1 is none on both systems.
     std::intptr_t handle_ = -1;
 };
@@ -53,5 +56,24 @@ std::error_code RenameOver(const std::filesystem::path& from, const std::filesys
 
 // Whether this process may write `path`, an existing file.
 bool IsWritableFile(const std::filesystem::path& path);
+
+// Which file `path` is (its device and number), so that a file put in its
+// place by another is told from the same file rewritten; nothing when that
+// cannot be learnt.
+std::optional<std::string> FileIdentity(const std::filesystem::path& path);
+
+// A link that stands for a file this process has open (/proc/self/fd/N, where
+// /dev/stdout leads): what it leads to is written through it, never replaced.
+bool IsOpenFileLink(const std::filesystem::path& path);
+
+// Told of every flush to the disk before it happens, so that a test can see
+// when each one comes and make one fail; the program sets none.
+class FlushWatch {
+public:
+    virtual ~FlushWatch() = default;
+    // An error fails the flush.
+    virtual std::error_code flushing() = 0;
+};
+void SetFlushWatch(FlushWatch* watch);
 
 }  // namespace zef

@@ -52,18 +52,21 @@ void WindowCore::offerInterruptedSave()
     if (plan.failure) {
         return;
     }
-    const std::optional<std::string> before = recovery_.interruptedSave(plan.bytes);
-    if (!before) {
-        return;
-    }
-    if (dialogs_.askYesNo(InterruptedSaveQuestion(kPlanFileName))) {
+    const PlanRecovery::Finding found = recovery_.lastSave(plan.bytes);
+    if (found.lastSave == PlanRecovery::LastSave::TornNoCopy) {
+        dialogs_.showError(TornPlanWithoutCopyMessage(kPlanFileName, *recovery_.folder()));
+    } else if (found.lastSave == PlanRecovery::LastSave::Torn &&
+               dialogs_.askYesNo(InterruptedSaveQuestion(kPlanFileName, recovery_.keptCopy()))) {
         // No copy of the torn file: the one kept must survive this write.
-        if (const std::optional<FileFailure> failure = ReplaceFileVerified(planOnDisk_.path(), *before)) {
+        if (const std::optional<FileFailure> failure = ReplaceFileVerified(planOnDisk_.path(), found.before)) {
             dialogs_.showError(PlanNotSavedMessage(kPlanFileName, *failure));
             return;
         }
     }
-    recovery_.forgetInterruptedSave();
+    if (found.lastSave != PlanRecovery::LastSave::Whole) {
+        recovery_.settle();
+    }
+    ReportRecoveryFailure();
 }
 
 std::optional<std::string> WindowCore::loadPlan()
@@ -76,6 +79,7 @@ std::optional<std::string> WindowCore::loadPlan()
     if (!plan.missing) {
         planOnDisk_.remember(plan.bytes);
     }
+    startUpRefresh_ = true;
     return DecodeWindows1250(plan.bytes);
 }
 
@@ -85,12 +89,23 @@ bool WindowCore::refresh(std::string_view editorText)
         return false;
     }
     ++DesignCount;
+    const bool byPlayer = !std::exchange(startUpRefresh_, false);
     const Windows1250Text plan = EncodeWindows1250(editorText);
     if (plan.failure) {
         dialogs_.showError(UnencodableCharacterMessage(kPlanFileName, *plan.failure));
         return false;
     }
-    return savePlan(plan.bytes) && run();
+    if (!savePlan(plan.bytes)) {
+        return false;
+    }
+    // The copy set aside at start stays until the player saves; the start-up
+    // refresh, which may rewrite the plan only to end its lines in CR LF, is
+    // not the player's.
+    if (byPlayer) {
+        recovery_.saved();
+    }
+    ReportRecoveryFailure();
+    return run();
 }
 
 bool WindowCore::savePlan(const std::string& bytes)
@@ -104,13 +119,24 @@ bool WindowCore::savePlan(const std::string& bytes)
     if (write == PlanOnDisk::Write::Unseen && !dialogs_.askYesNo(OverwriteQuestion(kPlanFileName))) {
         return false;
     }
-    if (const std::optional<FileFailure> failure = ReplaceFileVerified(planOnDisk_.path(), bytes, &recovery_)) {
-        dialogs_.showError(PlanNotSavedMessage(kPlanFileName, *failure));
+    const std::optional<FileFailure> failure = ReplaceFileVerified(planOnDisk_.path(), bytes, &recovery_);
+    const bool copyNotKept = recovery_.takeKeepFailure();
+    if (failure) {
+        dialogs_.showError(copyNotKept ? PlanCopyNotKeptMessage(kPlanFileName, recovery_.folder(), *failure)
+                                       : PlanNotSavedMessage(kPlanFileName, *failure));
         return false;
     }
-    recovery_.saved();
     planOnDisk_.remember(bytes);
     return true;
+}
+
+void WindowCore::ReportRecoveryFailure()
+{
+    const std::optional<FileFailure> failure = recovery_.takeFailure();
+    if (failure && !recoveryFailureShown_) {
+        recoveryFailureShown_ = true;
+        dialogs_.showError(RecoveryFolderMessage(*recovery_.folder(), *failure));
+    }
 }
 
 bool WindowCore::run()

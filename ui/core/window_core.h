@@ -111,6 +111,9 @@ public:
 private:
     bool savePlan(const std::string& bytes);
     bool run();
+    // A copy or mark in the state folder that could not be written or
+    // removed is said once a run of the program, naming the folder.
+    void ReportRecoveryFailure();
 
     WindowDialogs& dialogs_;
     PlanOnDisk planOnDisk_;
@@ -125,6 +128,9 @@ private:
     std::optional<std::filesystem::path> settingsFolder_;
     bool running_ = false;
     bool cancelled_ = false;
+    // The plan was loaded into the editor: the refresh of the start-up follows.
+    bool startUpRefresh_ = false;
+    bool recoveryFailureShown_ = false;
 };
 
 }  // namespace zef

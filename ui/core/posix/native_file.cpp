@@ -96,7 +96,9 @@ int OpenExisting(const std::filesystem::path& path, int access, std::error_code&
 
 NativeFile NativeFile::OpenForWriting(const std::filesystem::path& path, std::error_code& error)
 {
-    return NativeFile(OpenExisting(path, O_WRONLY, error));
+    // Appending: a file that a shell opened for this process's output
+    // (`> file`, `>> file`) keeps what was written to it before.
+    return NativeFile(OpenExisting(path, O_WRONLY | O_APPEND, error));
 }
 
 NativeFile NativeFile::OpenForRewrite(const std::filesystem::path& path, std::error_code& error)
@@ -151,7 +153,7 @@ std::error_code NativeFile::truncate(std::uint64_t size)
     return ::ftruncate(Descriptor(handle_), static_cast<off_t>(size)) != 0 ? LastError() : std::error_code{};
 }
 
-std::error_code NativeFile::sync()
+std::error_code NativeFile::syncToDisk()
 {
     // A device or a FIFO has nothing to put on a disk.
     if (::fsync(Descriptor(handle_)) != 0 && errno != EINVAL) {
@@ -182,5 +184,16 @@ std::error_code RenameOver(const std::filesystem::path& from, const std::filesys
 }
 
 bool IsWritableFile(const std::filesystem::path& path) { return ::access(path.c_str(), W_OK) == 0; }
+
+std::optional<std::string> FileIdentity(const std::filesystem::path& path)
+{
+    struct stat info;
+    if (::stat(path.c_str(), &info) != 0) {
+        return std::nullopt;
+    }
+    return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino);
+}
+
+bool IsOpenFileLink(const std::filesystem::path& path) { return path.string().starts_with("/proc/"); }
 
 }  // namespace zef

@@ -150,7 +150,7 @@ std::error_code NativeFile::truncate(std::uint64_t size)
     return LastErrorUnless(SetEndOfFile(Win32Handle(handle_)));
 }
 
-std::error_code NativeFile::sync()
+std::error_code NativeFile::syncToDisk()
 {
     // A device or a pipe has nothing to put on a disk.
     if (GetFileType(Win32Handle(handle_)) != FILE_TYPE_DISK) {
@@ -172,5 +172,24 @@ bool IsWritableFile(const std::filesystem::path& path)
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_READONLY);
 }
+
+std::optional<std::string> FileIdentity(const std::filesystem::path& path)
+{
+    std::error_code error;
+    const HANDLE handle = OpenExisting(path, 0, error);
+    if (error) {
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    const BOOL known = GetFileInformationByHandle(handle, &information);
+    CloseHandle(handle);
+    if (!known) {
+        return std::nullopt;
+    }
+    const std::uint64_t index = (std::uint64_t{information.nFileIndexHigh} << 32) | information.nFileIndexLow;
+    return std::to_string(information.dwVolumeSerialNumber) + ":" + std::to_string(index);
+}
+
+bool IsOpenFileLink(const std::filesystem::path&) { return false; }
 
 }  // namespace zef
