@@ -12,8 +12,11 @@
 
 namespace zef {
 
-PlanOutcome RunPlan(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes,
-                    const PlanProgress& progress, TurnObserver* observer)
+namespace {
+
+// A run's state before its first turn: the start treasury, the two files
+// read, the plan ordered.
+void LoadRun(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes)
 {
     state.treasury = StartTreasury();
     state.sortPlan = true;
@@ -22,6 +25,14 @@ PlanOutcome RunPlan(PlanningState& state, std::string_view catalogueBytes, std::
     state.turn = 0;
     state.lastReportedTurn = 0;
     OrderPlan(state);
+}
+
+}  // namespace
+
+PlanOutcome RunPlan(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes,
+                    const PlanProgress& progress, TurnObserver* observer)
+{
+    LoadRun(state, catalogueBytes, planBytes);
     TurnProgress turns(progress, static_cast<std::uint64_t>(PlannedTurns(state)));
 
     // Whatever ends the run early, the report keeps only complete runs.
@@ -45,6 +56,13 @@ PlanOutcome RunPlan(PlanningState& state, std::string_view catalogueBytes, std::
         throw;
     }
     return PlanOutcome::Completed;
+}
+
+std::int64_t PlannedTurnsOf(std::string_view catalogueBytes, std::string_view planBytes)
+{
+    PlanningState state;
+    LoadRun(state, catalogueBytes, planBytes);
+    return PlannedTurns(state);
 }
 
 PlanOutcome RunPlan(PlanningState& state, const PlanProgress& progress, TurnObserver* observer)

@@ -7,6 +7,7 @@
 #include "planning_state.h"
 #include "turn_observer.h"
 
+#include <cstdint>
 #include <string_view>
 
 namespace zef {
@@ -21,6 +22,10 @@ enum class PlanOutcome { Completed, Cancelled };
 // exactly as it was before the run.
 PlanOutcome RunPlan(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes,
                     const PlanProgress& progress = {}, TurnObserver* observer = nullptr);
+
+// The turns the run of these bytes would simulate, found without simulating
+// any. Throws PlanTooLong as the run would.
+std::int64_t PlannedTurnsOf(std::string_view catalogueBytes, std::string_view planBytes);
 
 // The same run on arm.txt and rekrut.txt in the current directory, both read
 // before anything else happens; a missing file is empty. Throws DataFileError

@@ -49,6 +49,20 @@ std::string SpreadsheetText(std::string_view text)
     return std::string(text);
 }
 
+std::uint64_t SmallestCsvBytes(std::uint64_t turns)
+{
+    // Each row: the turn's digits, then at least one digit for the line, an
+    // empty unit, a digit for each of the seven numbers, nine commas and CR LF.
+    constexpr std::uint64_t kRowBesidesTheTurn = 1 + 7 + 9 + 2;
+    std::uint64_t bytes = kHeader.size() + turns * kRowBesidesTheTurn;
+    std::uint64_t digits = 1;
+    for (std::uint64_t first = 1; first <= turns; first *= 10, ++digits) {
+        const std::uint64_t last = first > turns / 10 ? turns : first * 10 - 1;
+        bytes += (last - first + 1) * digits;
+    }
+    return bytes;
+}
+
 TurnCsvWriter::TurnCsvWriter(Output output) : output_(std::move(output)) {}
 
 void TurnCsvWriter::writeHeader() { output_(kHeader); }

@@ -30,6 +30,10 @@ std::string CsvField(std::string_view text);
 // have been given by someone else.
 std::string SpreadsheetText(std::string_view text);
 
+// The fewest bytes the CSV of a run of `turns` turns can take: the header and
+// rows with the shortest fields the writer ever writes.
+std::uint64_t SmallestCsvBytes(std::uint64_t turns);
+
 class TurnCsvWriter : public TurnObserver {
 public:
     // Where the CSV's bytes go; it throws CsvWriteError when they cannot.

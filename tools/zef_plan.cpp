@@ -3,8 +3,10 @@
 #include "data_file.h"
 #include "explain.h"
 #include "file_replace.h"
+#include "interrupted_output.h"
 #include "plan_directives.h"
 #include "plan_file.h"
+#include "plan_inputs.h"
 #include "run_plan.h"
 #include "standard_output.h"
 #include "turn_budget.h"
@@ -91,7 +93,36 @@ public:
     }
 
     const std::string& name() const { return name_; }
-    std::optional<zef::FileFailure> open() { return file_ ? file_->open() : std::nullopt; }
+
+    std::optional<zef::FileFailure> open()
+    {
+        if (!file_) {
+            return std::nullopt;
+        }
+        std::optional<zef::FileFailure> failure = file_->open();
+        if (!failure) {
+            zef::RemoveOnInterruption(file_->temporary());
+        }
+        return failure;
+    }
+
+    // A CSV that cannot fit on its disk is refused before the run, rather
+    // than found out after hours of writing.
+    std::optional<std::string> room(std::uint64_t turns) const
+    {
+        std::error_code error;
+        const std::filesystem::path written = file_ ? file_->temporary() : std::filesystem::path();
+        if (written.empty()) {
+            return std::nullopt;
+        }
+        const std::uint64_t needed = zef::SmallestCsvBytes(turns);
+        const std::filesystem::space_info space = std::filesystem::space(written.parent_path(), error);
+        if (!error && needed > space.available) {
+            return name_ + ": the CSV of " + std::to_string(turns) + " turns needs at least " + std::to_string(needed) +
+                   " bytes; its disk has " + std::to_string(space.available) + " free";
+        }
+        return std::nullopt;
+    }
 
     void write(std::string_view bytes)
     {
@@ -189,16 +220,21 @@ int main(int argc, char** argv)
         if (explain) {
             return WriteAll(zef::ExplainPlan()) ? 0 : Fail(ErrnoText("standard output"));
         }
+        const zef::PlanInputs inputs = zef::ReadPlanInputs();
         zef::PlanningState state;
         if (csvTarget) {
+            const auto turns = static_cast<std::uint64_t>(zef::PlannedTurnsOf(inputs.catalogue, inputs.plan));
+            if (const std::optional<std::string> refusal = csvTarget->room(turns)) {
+                return Fail(*refusal);
+            }
             zef::TurnCsvWriter writer([&](std::string_view bytes) { csvTarget->write(bytes); });
             writer.writeHeader();
-            zef::RunPlan(state, {}, &writer);
+            zef::RunPlan(state, inputs.catalogue, inputs.plan, {}, &writer);
             if (const std::optional<std::string> failure = csvTarget->commit()) {
                 return Fail(*failure);
             }
         } else {
-            zef::RunPlan(state);
+            zef::RunPlan(state, inputs.catalogue, inputs.plan);
         }
         if (!report) {
             return 0;

@@ -67,6 +67,24 @@ INSTANTIATE_TEST_SUITE_P(Units, SpreadsheetTextTest,
                                            GuardCase{"SignInside", "K-1", "K-1"}),
                          testing::CaseName<GuardCase>);
 
+class SmallestCsvTest : public ::testing::TestWithParam<std::int32_t> {};
+
+// The bound is what the writer writes when every field is as short as it gets,
+// so that a CSV that would fit its disk is never refused.
+TEST_P(SmallestCsvTest, IsTheSizeOfTheShortestRows)
+{
+    const std::int32_t turns = GetParam();
+    const std::string written = Written([&](TurnCsvWriter& writer) {
+        writer.writeHeader();
+        for (std::int32_t turn = 1; turn <= turns; ++turn) {
+            writer.observe({turn, 1, "", 0, 0, 0, 0, 0, 0, 0});
+        }
+    });
+    EXPECT_EQ(SmallestCsvBytes(static_cast<std::uint64_t>(turns)), written.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Turns, SmallestCsvTest, ::testing::Values(0, 1, 9, 10, 11, 99, 100, 1234));
+
 TEST(TurnCsvWriterTest, HeaderNamesTheColumns)
 {
     EXPECT_EQ(Written([](TurnCsvWriter& w) { w.writeHeader(); }),

@@ -242,6 +242,22 @@ TEST_F(PosixFileSafetyTest, TheCopyOfAPlanIsForItsOwnerAlone)
     }
 }
 
+// A settings file that is a link to a file in a private folder is written
+// there: the link stays, and the private text never lands beside the link.
+TEST_F(PosixFileSafetyTest, ASettingsFileThroughALinkIsWrittenWhereItLeads)
+{
+    std::filesystem::create_directory("private");
+    WriteBytes("private/real.ini", "[Other]\r\nsecret=1\r\n");
+    std::filesystem::permissions("private", std::filesystem::perms::owner_all);
+    std::filesystem::create_symlink("private/real.ini", "zeF.ini");
+    const std::filesystem::perms mode = std::filesystem::status("private/real.ini").permissions();
+    IniFile ini("zeF.ini");
+    ini.writeInteger("FormOptions", "left", 30);
+    EXPECT_TRUE(std::filesystem::is_symlink("zeF.ini"));
+    EXPECT_EQ(ReadBytes("private/real.ini"), "[Other]\r\nsecret=1\r\n\r\n[FormOptions]\r\nleft=30\r\n");
+    EXPECT_EQ(std::filesystem::status("private/real.ini").permissions(), mode);
+}
+
 TEST_F(PosixFileSafetyTest, AnUnreadableSettingsFileIsNotWrittenOver)
 {
     const std::string stored = "[FormOptions]\r\nleft=30\r\n[Other]\r\nkept=1\r\n";

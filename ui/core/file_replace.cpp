@@ -90,9 +90,13 @@ std::optional<FileFailure> PendingFile::open()
     std::error_code error;
     // Said alike on every system; Windows would only say that access is denied.
     if (std::filesystem::is_directory(target_, error)) {
-        return FileFailure{FileProblem::IsFolder, {}};
+        return FailureOf(std::make_error_code(std::errc::is_a_directory));
     }
     replaced_ = LinkTarget(target_);
+    // A file its owner made read-only is not replaced behind that.
+    if (std::filesystem::is_regular_file(replaced_, error) && !IsWritableFile(replaced_)) {
+        return FileFailure{FileProblem::ReadOnlyFile, std::make_error_code(std::errc::permission_denied).message()};
+    }
     if (IsOpenFileLink(replaced_) ||
         (std::filesystem::exists(replaced_, error) && !std::filesystem::is_regular_file(replaced_, error))) {
         file_ = NativeFile::OpenForWriting(target_, error);
@@ -151,12 +155,9 @@ std::optional<FileFailure> ReplaceFileVerified(const std::filesystem::path& path
 {
     std::error_code error;
     const bool existing = std::filesystem::is_regular_file(path, error);
-    if (existing && !IsWritableFile(path)) {
-        return FileFailure{FileProblem::ReadOnlyFile, {}};
-    }
     PendingFile pending(path);
     if (std::optional<FileFailure> failure = pending.open()) {
-        if (existing) {
+        if (existing && failure->problem != FileProblem::ReadOnlyFile) {
             return ReplaceInPlace(path, bytes, guard);
         }
         return failure;

@@ -78,8 +78,9 @@ NativeFile NativeFile::CreateBeside(const std::filesystem::path& target, std::fi
     for (int attempt = 0; attempt < 100; ++attempt) {
         const std::filesystem::path candidate =
             target.parent_path() / (L"." + target.filename().wstring() + L"." + std::to_wstring(random()));
-        const HANDLE handle =
-            CreateFileW(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Deletable while open, so that an interrupted program can drop it.
+        const HANDLE handle = CreateFileW(candidate.c_str(), GENERIC_WRITE, FILE_SHARE_DELETE, nullptr, CREATE_NEW,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
         if (handle != INVALID_HANDLE_VALUE) {
             created = candidate;
             error.clear();
