@@ -36,7 +36,8 @@ void LoadCatalogue(PlanningState& state, std::string_view bytes)
         state.catalogueValues[row].fill(0);
     }
     int row = 0;
-    for (std::string& line : SplitDataLines(bytes)) {
+    DataLines lines(bytes);
+    for (std::string line; lines.next(line);) {
         FoldAccents(line);
         if (CountDigits(line) < kMinCatalogueDigits) {
             continue;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <new>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -32,6 +33,19 @@ private:
 // The error of the system call that failed last, with the system's own words
 // as its message; it compares equal to the std::errc it stands for.
 std::error_code LastSystemError();
+
+// Runs `read`, which reads the file `name` into memory: a file larger than
+// the memory can hold is the file's own error, never an allocator's exception.
+template <typename Read>
+std::string ReadWithinMemory(const std::filesystem::path& name, Read read)
+{
+    try {
+        return read();
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    throw DataFileError(name, std::make_error_code(std::errc::not_enough_memory));
+}
 
 // Whether anything of that name is there. Only a file that does not exist
 // reads as empty; one that exists but cannot be read is an error, so that a

@@ -73,21 +73,24 @@ std::string ReadDataFileBytes(const std::filesystem::path& name)
         throw DataFileError(name, SystemReason(errno));
     }
     RequireRegularFile(name, info);
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
+    return ReadWithinMemory(name, [&] {
+        std::string bytes;
+        bytes.reserve(static_cast<std::size_t>(info.st_size));
+        char buffer[65536];
+        for (;;) {
+            const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
+            if (got < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                throw DataFileError(name, SystemReason(errno));
             }
-            throw DataFileError(name, SystemReason(errno));
+            if (got == 0) {
+                return bytes;
+            }
+            bytes.append(buffer, static_cast<std::size_t>(got));
         }
-        if (got == 0) {
-            return bytes;
-        }
-        bytes.append(buffer, static_cast<std::size_t>(got));
-    }
+    });
 }
 
 }  // namespace zef

@@ -113,18 +113,23 @@ std::string ReadDataFileBytes(const std::filesystem::path& name)
     if (GetFileType(file.get()) != FILE_TYPE_DISK) {
         throw DataFileError(name, DataFileErrc::NotRegularFile);
     }
-    std::string bytes;
-    char buffer[65536];
-    for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
-            throw DataFileError(name, SystemReason(GetLastError()));
+    LARGE_INTEGER size{};
+    GetFileSizeEx(file.get(), &size);
+    return ReadWithinMemory(name, [&] {
+        std::string bytes;
+        bytes.reserve(static_cast<std::size_t>(size.QuadPart));
+        char buffer[65536];
+        for (;;) {
+            DWORD got = 0;
+            if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
+                throw DataFileError(name, SystemReason(GetLastError()));
+            }
+            if (got == 0) {
+                return bytes;
+            }
+            bytes.append(buffer, got);
         }
-        if (got == 0) {
-            return bytes;
-        }
-        bytes.append(buffer, got);
-    }
+    });
 }
 
 }  // namespace zef

@@ -56,6 +56,16 @@ INSTANTIATE_TEST_SUITE_P(
                     "Znak „😀“ (U+1f600) na řádku 1 nejde uložit do rekrut.txt v kódování Windows-1250."}),
     testing::CaseName<SummaryCase>);
 
+TEST(PreviewTextTest, ARunTheMemoryCannotHoldSaysSo)
+{
+    // Asked every 65,536 turns whether it is still wanted: the memory runs out there.
+    const std::optional<PlanPreview> preview =
+        PreviewPlan("1 40000\n", "Pesi 100 0 0 0 0 0 1 1\r\n", []() -> bool { throw std::bad_alloc(); });
+    ASSERT_TRUE(preview);
+    EXPECT_FALSE(preview->summary.hasFigures());
+    EXPECT_EQ(PreviewLine(preview->summary), "Náhled: na výpočet nestačí paměť");
+}
+
 TEST(PreviewLabelTest, ShowsTheWarningOfTheCursorsLineAndItsReadingInTheTip)
 {
     const std::optional<PlanPreview> preview = PreviewPlan("@zl 5000\n1 2 000\n", kCatalogue);

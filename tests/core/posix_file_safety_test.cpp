@@ -3,6 +3,7 @@
 // permissions, file-size limits and processes to kill.
 #include "file_replace.h"
 #include "ini_file.h"
+#include "plan_preview.h"
 #include "plan_recovery.h"
 #include "settings.h"
 #include "settings_location.h"
@@ -398,6 +399,33 @@ TEST_F(WindowFilesTest, ARefusedCopyNamesTheStateFolder)
         << dialogs_.errors[0];
     std::filesystem::permissions(state_, std::filesystem::perms::owner_all);
     EXPECT_EQ(ReadBytes("rekrut.txt"), kPlan);
+}
+
+// A catalogue larger than the memory the program may use: the refresh and the
+// preview name it, and the program goes on. Run in a child, whose address
+// space is limited as a 32-bit program's is.
+TEST_F(WindowFilesTest, ACatalogueLargerThanTheMemoryIsNamed)
+{
+#ifdef ZEF_SANITIZED
+    GTEST_SKIP() << "the sanitizers reserve more address space than the limit allows";
+#endif
+    auto core = Open();
+    std::filesystem::resize_file("arm.txt", 3ull << 30);  // sparse: no disk space taken
+    const pid_t child = fork();
+    if (child == 0) {
+        const rlimit limit{2ull << 30, 2ull << 30};
+        setrlimit(RLIMIT_AS, &limit);
+        const bool refused = !core->refresh("1 300\n") && dialogs_.errors.size() == 1 &&
+                             dialogs_.errors[0] ==
+                                 "Soubor „arm.txt“ nejde přečíst: soubor je tak velký, že se nevejde do paměti. Nic se "
+                                 "nepřepočítalo.";
+        const std::optional<PlanPreview> preview = PreviewPlanWithCatalogueFile("1 300\n");
+        const bool previewed = preview && PreviewLine(preview->summary) == "Náhled: arm.txt nejde přečíst";
+        _exit(refused && previewed ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
 }
 
 TEST_F(WindowFilesTest, AReadOnlyPlanFileSaysSo)

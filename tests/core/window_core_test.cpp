@@ -160,6 +160,17 @@ TEST_F(WindowCoreTest, TheCatalogueListShowsTheRowsOfArmTxt)
     EXPECT_EQ(dialogs_.errors, std::vector<std::string>{"Soubor „arm.txt“ nejde přečíst: je to složka, ne soubor."});
 }
 
+TEST_F(WindowCoreTest, ARunTheMemoryCannotHoldComputesNothing)
+{
+    auto core = Open();
+    const std::string report = core->planningState().reportText;
+    // The progress hook hears from a run every 2^22 turns: the memory runs out there.
+    dialogs_.progress = [](std::uint64_t, std::uint64_t) -> bool { throw std::bad_alloc(); };
+    EXPECT_FALSE(core->refresh("1 42000000\n"));
+    EXPECT_EQ(dialogs_.errors, std::vector<std::string>{"Na výpočet plánu nestačí paměť. Nic se nepřepočítalo."});
+    EXPECT_EQ(core->planningState().reportText, report);
+}
+
 TEST_F(WindowCoreTest, TwoWindowsKeepBothCounts)
 {
     WriteBytes(settings_ / "zeF.ini", "[Statistika]\r\nspusteni=10\r\nnavrhArmady=100\r\n");

@@ -47,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 "c\r\nd",
                                 {"a", "b"}},
                       LinesCase{"EmptyLinesStay", "\r\n\na", {"", "", "a"}}, LinesCase{"Empty", "", {}},
+                      LinesCase{"TrailingLoneCr", "a\r\n\r", {"a"}},
                       LinesCase{"HighBytesPassThrough", "\x8e\xc8\x81\x98\r\n", {"\x8e\xc8\x81\x98"}}),
     testing::CaseName<LinesCase>);
 

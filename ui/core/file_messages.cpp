@@ -127,6 +127,8 @@ std::string RecoveryFolderMessage(const std::filesystem::path& folder, const Fil
            ". Plán je v pořádku; stará kopie a značka o ukládání tam zůstanou, dokud to nepůjde.";
 }
 
+std::string OutOfMemoryMessage() { return "Na výpočet plánu nestačí paměť. " + std::string(kNothingComputed); }
+
 std::string PlanTooLongProblem(const PlanTooLong& refusal)
 {
     const std::string line = "Řádek " + std::to_string(refusal.line().fileLine) + " souboru " + Quoted(kPlanFileName) +

@@ -56,6 +56,9 @@ std::string PlanCopyNotKeptMessage(std::string_view name, const std::optional<st
 // A copy or mark in the recovery folder could not be written or removed.
 std::string RecoveryFolderMessage(const std::filesystem::path& folder, const FileFailure& failure);
 
+// A refresh whose run the memory could not hold.
+std::string OutOfMemoryMessage();
+
 // A plan with more turns than a run can count: the fact, and the message of
 // a refresh, which computes nothing.
 std::string PlanTooLongProblem(const PlanTooLong& refusal);

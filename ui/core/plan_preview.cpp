@@ -14,6 +14,7 @@ namespace zef {
 namespace {
 
 constexpr std::string_view kLineStart = "Náhled: ";
+constexpr std::string_view kOutOfMemory = "na výpočet nestačí paměť";
 constexpr std::string_view kDetailsStart = "Náhled plánu z editoru: neuložený, F5 ho uloží a spočítá.\n";
 // The engine's progress hook hears from a run every 2^22 turns, tens of
 // milliseconds apart; the preview asks whether it is still wanted every 2^16.
@@ -81,6 +82,10 @@ std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_
         preview.recording = watch.recorder.recording();
     } catch (const PlanTooLong& refusal) {
         preview.summary.tooLong = refusal;
+    } catch (const std::bad_alloc&) {
+        preview.summary = {};
+        preview.summary.outOfMemory = true;
+        preview.recording = {};
     }
     // A refused run has loaded the catalogue too.
     preview.readings = ReadPlanLines(state, plan.bytes);
@@ -111,6 +116,9 @@ std::string PreviewLine(const PreviewSummary& summary)
     if (summary.unreadableCatalogue) {
         return line + std::string(kCatalogueFileName) + " nejde přečíst";
     }
+    if (summary.outOfMemory) {
+        return line + std::string(kOutOfMemory);
+    }
     line += FormatCount(summary.turns) + " TU, DMG " + CzechAmount(summary.damage);
     const auto& gold = summary.goldShortfall;
     const auto& mana = summary.manaShortfall;
@@ -134,6 +142,9 @@ std::string PreviewDetails(const PreviewSummary& summary)
     }
     if (summary.unreadableCatalogue) {
         return details + UnreadableFileProblem(kCatalogueFileName, *summary.unreadableCatalogue);
+    }
+    if (summary.outOfMemory) {
+        return details + std::string(kOutOfMemory) + ".";
     }
     return details + "tahů: " + FormatCount(summary.turns) + "\nDMG: " + CzechAmount(summary.damage) +
            "\nzbývá zl: " + CzechAmount(summary.gold) + ", mn: " + CzechAmount(summary.mana) +

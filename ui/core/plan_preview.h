@@ -32,8 +32,9 @@ struct PreviewSummary {
     std::optional<UnencodableCharacter> unencodable;
     std::optional<PlanTooLong> tooLong;
     std::optional<FileFailure> unreadableCatalogue;
+    bool outOfMemory = false;
 
-    bool hasFigures() const { return !unencodable && !tooLong && !unreadableCatalogue; }
+    bool hasFigures() const { return !unencodable && !tooLong && !unreadableCatalogue && !outOfMemory; }
 };
 
 struct PlanPreview {
@@ -49,7 +50,8 @@ struct PlanPreview {
 using StillWanted = std::function<bool()>;
 
 // Runs the editor's text (UTF-8) with the bytes of arm.txt; nothing when
-// `stillWanted` says no during the run.
+// `stillWanted` says no during the run. A run the memory cannot hold gives a
+// preview that says so.
 std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_view catalogueBytes,
                                        const StillWanted& stillWanted = {});
 

@@ -1,5 +1,6 @@
 #include "preview_worker.h"
 
+#include <new>
 #include <utility>
 
 namespace zef {
@@ -49,7 +50,14 @@ void PreviewWorker::Loop()
         const StillWanted stillWanted = [this, generation] {
             return generation_.load(std::memory_order_relaxed) == generation;
         };
-        std::optional<PlanPreview> preview = PreviewPlanWithCatalogueFile(text, stillWanted);
+        std::optional<PlanPreview> preview;
+        try {
+            preview = PreviewPlanWithCatalogueFile(text, stillWanted);
+        } catch (const std::bad_alloc&) {
+            // Nothing may leave the thread: the window would end with it.
+            preview.emplace();
+            preview->summary.outOfMemory = true;
+        }
         if (preview && stillWanted()) {
             preview->generation = generation;
             deliver_(std::move(*preview));

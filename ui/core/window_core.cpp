@@ -163,6 +163,9 @@ bool WindowCore::run()
     } catch (const PlanTooLong& refusal) {
         dialogs_.showError(PlanTooLongMessage(refusal));
         return false;
+    } catch (const std::bad_alloc&) {
+        dialogs_.showError(OutOfMemoryMessage());
+        return false;
     } catch (const std::exception& error) {
         dialogs_.showError(error.what());
         return false;
