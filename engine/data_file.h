@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -54,8 +55,10 @@ bool DataFileExists(const std::filesystem::path& name);
 
 // The whole file, exactly as stored. Anything but a regular file (a folder, a
 // FIFO, a device) is refused before a byte is read, so a read never blocks.
-// Throws DataFileError when the file cannot be read.
-std::string ReadDataFileBytes(const std::filesystem::path& name);
+// Throws DataFileError when the file cannot be read. `stillWanted`, when
+// given, is asked between the parts of the read; a read no longer wanted
+// stops at once with PlanCancelled.
+std::string ReadDataFileBytes(const std::filesystem::path& name, const std::function<bool()>& stillWanted = {});
 
 }  // namespace zef
 

@@ -2,6 +2,8 @@
 // on Windows).
 #include "data_file.h"
 
+#include "plan_progress.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -56,7 +58,7 @@ bool DataFileExists(const std::filesystem::path& name)
     return ::stat(name.c_str(), &info) == 0 || (errno != ENOENT && errno != ENOTDIR);
 }
 
-std::string ReadDataFileBytes(const std::filesystem::path& name)
+std::string ReadDataFileBytes(const std::filesystem::path& name, const std::function<bool()>& stillWanted)
 {
     struct stat info;
     if (::stat(name.c_str(), &info) != 0) {
@@ -78,6 +80,9 @@ std::string ReadDataFileBytes(const std::filesystem::path& name)
         bytes.reserve(static_cast<std::size_t>(info.st_size));
         char buffer[65536];
         for (;;) {
+            if (stillWanted && !stillWanted()) {
+                throw PlanCancelled{};
+            }
             const ssize_t got = ::read(file.get(), buffer, sizeof buffer);
             if (got < 0) {
                 if (errno == EINTR) {

@@ -3,6 +3,8 @@
 // and a device apart.
 #include "data_file.h"
 
+#include "plan_progress.h"
+
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
 #endif
@@ -92,7 +94,7 @@ bool DataFileExists(const std::filesystem::path& name)
     return GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES || !IsMissing(GetLastError());
 }
 
-std::string ReadDataFileBytes(const std::filesystem::path& name)
+std::string ReadDataFileBytes(const std::filesystem::path& name, const std::function<bool()>& stillWanted)
 {
     // Others may go on writing or replacing the file while it is read, as on
     // POSIX systems.
@@ -120,6 +122,9 @@ std::string ReadDataFileBytes(const std::filesystem::path& name)
         bytes.reserve(static_cast<std::size_t>(size.QuadPart));
         char buffer[65536];
         for (;;) {
+            if (stillWanted && !stillWanted()) {
+                throw PlanCancelled{};
+            }
             DWORD got = 0;
             if (!ReadFile(file.get(), buffer, sizeof buffer, &got, nullptr)) {
                 throw DataFileError(name, SystemReason(GetLastError()));

@@ -7,6 +7,7 @@
 #include "plan_directives.h"
 #include "plan_file.h"
 #include "plan_folder.h"
+#include "plan_progress.h"
 #include "planning_state.h"
 #include "posix_only.h"
 #include "run_plan.h"
@@ -64,6 +65,17 @@ TEST(DataFileExistsTest, NeedsANameAndAFileOfThatName)
     // One that cannot be read at all exists too: reading it is an error, not an empty file.
     std::filesystem::permissions(folder.path() / "present.txt", std::filesystem::perms::none);
     EXPECT_TRUE(DataFileExists("present.txt"));
+}
+
+// A read no longer wanted stops between its parts: a preview of a large
+// catalogue never holds up the window's close.
+TEST(ReadDataFileBytesTest, StopsBetweenItsPartsWhenNoLongerWanted)
+{
+    PlanFolder folder;
+    folder.writeCatalogue(std::string(1 << 20, 'x'));
+    int asked = 0;
+    EXPECT_THROW(ReadDataFileBytes(kCatalogueFileName, [&] { return ++asked < 3; }), PlanCancelled);
+    EXPECT_EQ(asked, 3);
 }
 
 // A data file that is there but cannot be read, made by `make` in the folder.

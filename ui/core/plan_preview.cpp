@@ -94,7 +94,12 @@ std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_
 
 std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorText, const StillWanted& stillWanted)
 {
-    const FileRead catalogue = ReadWholeFile(kCatalogueFileName);
+    FileRead catalogue;
+    try {
+        catalogue = ReadWholeFile(kCatalogueFileName, stillWanted);
+    } catch (const PlanCancelled&) {
+        return std::nullopt;
+    }
     if (catalogue.failure) {
         PlanPreview preview;
         preview.summary.unreadableCatalogue = catalogue.failure;

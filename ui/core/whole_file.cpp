@@ -14,13 +14,13 @@ std::optional<FileFailure> CreateIfMissing(const std::filesystem::path& path)
     return ReplaceFileVerified(path, {});
 }
 
-FileRead ReadWholeFile(const std::filesystem::path& path)
+FileRead ReadWholeFile(const std::filesystem::path& path, const std::function<bool()>& stillWanted)
 {
     if (!DataFileExists(path)) {
         return {{}, std::nullopt, true};
     }
     try {
-        return {ReadDataFileBytes(path), std::nullopt, false};
+        return {ReadDataFileBytes(path, stillWanted), std::nullopt, false};
     } catch (const DataFileError& error) {
         return {{}, FailureOf(error.code()), false};
     }

@@ -5,6 +5,7 @@
 #include "file_failure.h"
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -20,7 +21,8 @@ struct FileRead {
 std::optional<FileFailure> CreateIfMissing(const std::filesystem::path& path);
 
 // Reads a regular file whole; anything else (a folder, a FIFO) is a failure,
-// and is never opened, so that the window cannot hang on it.
-FileRead ReadWholeFile(const std::filesystem::path& path);
+// and is never opened, so that the window cannot hang on it. A read that
+// `stillWanted` gives up throws PlanCancelled.
+FileRead ReadWholeFile(const std::filesystem::path& path, const std::function<bool()>& stillWanted = {});
 
 }  // namespace zef
