@@ -335,8 +335,8 @@ TEST_F(WindowFilesTest, AFullDiskAtCloseKeepsTheSettings)
         core->closeSettings({1, 2, true});
     }
     ASSERT_EQ(dialogs_.errors.size(), 1u);
-    EXPECT_EQ(dialogs_.errors[0],
-              "Unable to write to " + (settings_ / "zeF.ini").string() + " / soubor by byl větší, než systém dovolí");
+    EXPECT_EQ(dialogs_.errors[0], "Nastavení se nepodařilo uložit do souboru „" + (settings_ / "zeF.ini").string() +
+                                      "“: soubor by byl větší, než systém dovolí.");
     EXPECT_EQ(ReadBytes(settings_ / "zeF.ini"), stored);
 }
 

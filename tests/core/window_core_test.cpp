@@ -196,7 +196,25 @@ TEST_F(WindowCoreTest, WithoutAHomeFolderTheCloseSaysSo)
     core.openSettings(std::nullopt);
     core.closeSettings({1, 2, true});
     ASSERT_EQ(dialogs_.errors.size(), 1u);
-    EXPECT_EQ(dialogs_.errors[0], "Unable to write to zeF.ini / není známa domovská složka uživatele");
+    EXPECT_EQ(dialogs_.errors[0],
+              "Nastavení se nepodařilo uložit do souboru „zeF.ini“: není známa domovská složka uživatele.");
+}
+
+// Settings files hold a few hundred bytes: one far larger is damaged. It is
+// said once, read as empty and left as it is, however long it would take to
+// go through.
+TEST_F(WindowCoreTest, AnOversizedSettingsFileIsLeftAsItIs)
+{
+    const std::string stored = "[FormOptions]\r\nleft=30\r\n" + std::string(70000, ';') + "\r\n";
+    WriteBytes(settings_ / "zeF.ini", stored);
+    WindowCore core(dialogs_, recovery_);
+    EXPECT_EQ(core.openSettings(settings_).left, 100);
+    core.closeSettings({1, 2, true});
+    ASSERT_EQ(dialogs_.errors.size(), 1u);
+    EXPECT_NE(dialogs_.errors[0].find("zeF.ini“ nejde použít: soubor je mnohem větší, než takový soubor bývá"),
+              std::string::npos)
+        << dialogs_.errors[0];
+    EXPECT_EQ(ReadBytes(settings_ / "zeF.ini"), stored);
 }
 
 // A mark and a copy as an in-place save of `kSavedPlan` leaves them when it is

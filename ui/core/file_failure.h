@@ -20,6 +20,7 @@ enum class FileProblem {
     NotFound,
     InputOutput,
     TooLargeToRead,  // more than the program's memory can hold
+    Oversized,       // far larger than a file of its kind ever is
     NoHomeFolder,
     Other,
 };

@@ -41,6 +41,7 @@ std::string CzechReason(const FileFailure& failure)
     case FileProblem::NotFound: return "soubor nebo složka neexistuje";
     case FileProblem::InputOutput: return "chyba čtení nebo zápisu na disku";
     case FileProblem::TooLargeToRead: return "soubor je tak velký, že se nevejde do paměti";
+    case FileProblem::Oversized: return "soubor je mnohem větší, než takový soubor bývá, takže je nejspíš poškozený";
     case FileProblem::NoHomeFolder: return "není známa domovská složka uživatele";
     case FileProblem::Other: break;
     }
@@ -125,6 +126,17 @@ std::string RecoveryFolderMessage(const std::filesystem::path& folder, const Fil
     return "Ve složce " + QuotedPath(folder) +
            ", kde ZeF uschovává kopii plánu při jeho ukládání, nejde zapisovat ani mazat: " + CzechReason(failure) +
            ". Plán je v pořádku; stará kopie a značka o ukládání tam zůstanou, dokud to nepůjde.";
+}
+
+std::string UnusableSettingsMessage(const std::filesystem::path& path, const FileFailure& failure)
+{
+    return "Soubor s nastavením " + QuotedPath(path) + " nejde použít: " + CzechReason(failure) +
+           ". ZeF z něj nic nečte a při zavření ho nepřepíše; poloha okna a počty se tentokrát neuloží.";
+}
+
+std::string SettingsNotSavedMessage(const std::filesystem::path& path, const FileFailure& failure)
+{
+    return "Nastavení se nepodařilo uložit do souboru " + QuotedPath(path) + ": " + CzechReason(failure) + ".";
 }
 
 std::string OutOfMemoryMessage() { return "Na výpočet plánu nestačí paměť. " + std::string(kNothingComputed); }

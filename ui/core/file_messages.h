@@ -56,6 +56,11 @@ std::string PlanCopyNotKeptMessage(std::string_view name, const std::optional<st
 // A copy or mark in the recovery folder could not be written or removed.
 std::string RecoveryFolderMessage(const std::filesystem::path& folder, const FileFailure& failure);
 
+// The settings file found at start cannot be used, and will not be written.
+std::string UnusableSettingsMessage(const std::filesystem::path& path, const FileFailure& failure);
+// The settings could not be written at close.
+std::string SettingsNotSavedMessage(const std::filesystem::path& path, const FileFailure& failure);
+
 // A refresh whose run the memory could not hold.
 std::string OutOfMemoryMessage();
 

@@ -1,7 +1,6 @@
 #include "ini_file.h"
 
 #include "file_replace.h"
-#include "whole_file.h"
 
 #include <algorithm>
 #include <limits>
@@ -12,6 +11,8 @@ namespace zef {
 namespace {
 
 constexpr std::size_t kMaxValueLength = 2047;
+// Settings and project options hold a few hundred bytes.
+constexpr std::uintmax_t kLargestIniFile = 64 * 1024;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -158,11 +159,29 @@ std::optional<std::int32_t> ParseIniInteger(std::string_view text)
 
 IniFile::IniFile(std::filesystem::path path) : path_(std::move(path)) {}
 
+std::optional<FileFailure> IniFile::damage() const
+{
+    std::error_code error;
+    const std::uintmax_t size = std::filesystem::file_size(path_, error);
+    if (!error && size > kLargestIniFile) {
+        return FileFailure{FileProblem::Oversized, "larger than " + std::to_string(kLargestIniFile) + " bytes"};
+    }
+    return std::nullopt;
+}
+
+FileRead IniFile::content() const
+{
+    if (std::optional<FileFailure> failure = damage()) {
+        return {{}, failure, false};
+    }
+    return ReadWholeFile(path_);
+}
+
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view defaultValue) const
 {
     bool inSection = false;
     // A missing or unreadable file reads as empty: every entry has its default.
-    for (const std::string& line : SplitLines(ReadWholeFile(path_).bytes)) {
+    for (const std::string& line : SplitLines(content().bytes)) {
         if (const std::optional<std::string_view> name = SectionName(line)) {
             inSection = SameName(*name, section);
             continue;
@@ -189,7 +208,7 @@ bool IniFile::readBool(std::string_view section, std::string_view key, bool defa
 
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
-    const FileRead file = ReadWholeFile(path_);
+    const FileRead file = content();
     // Writing what could not be read would drop the file's other entries.
     if (file.failure) {
         throw IniWriteError(path_, *file.failure);

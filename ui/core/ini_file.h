@@ -5,6 +5,7 @@
 #pragma once
 
 #include "file_failure.h"
+#include "whole_file.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -38,6 +39,11 @@ public:
 
     const std::filesystem::path& path() const { return path_; }
 
+    // Why the file cannot be used at all: one far larger than a settings
+    // file ever is, which is damaged and would take long to go through at
+    // every entry. It reads as empty and is never written.
+    std::optional<FileFailure> damage() const;
+
     // A missing file, section or key gives the default. Values are at most
     // 2047 characters long, as the stored text is cut there.
     std::string readString(std::string_view section, std::string_view key, std::string_view defaultValue) const;
@@ -52,6 +58,8 @@ public:
     void writeBool(std::string_view section, std::string_view key, bool value);
 
 private:
+    FileRead content() const;
+
     std::filesystem::path path_;
 };
 

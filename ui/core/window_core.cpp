@@ -190,7 +190,13 @@ StoredSettings WindowCore::openSettings(const std::optional<std::filesystem::pat
     StoredSettings stored;
     if (folder) {
         SettingsIni = std::make_unique<IniFile>(*folder / kSettingsFileName);
-        stored = ReadSettings(*SettingsIni);
+        if (const std::optional<FileFailure> damage = SettingsIni->damage()) {
+            dialogs_.showError(UnusableSettingsMessage(SettingsIni->path(), *damage));
+            SettingsIni.reset();
+            settingsUnusable_ = true;
+        } else {
+            stored = ReadSettings(*SettingsIni);
+        }
     }
     settingsAtStart_ = stored;
     StartCount = stored.starts + 1;
@@ -201,10 +207,12 @@ StoredSettings WindowCore::openSettings(const std::optional<std::filesystem::pat
 
 void WindowCore::closeSettings(const WindowPlacement& now)
 {
+    if (settingsUnusable_) {
+        return;
+    }
     if (!SettingsIni) {
         // No home folder to hold the file: say so rather than lose the counts silently.
-        dialogs_.showError(std::string("Unable to write to ") + kSettingsFileName,
-                           CzechReason({FileProblem::NoHomeFolder, {}}));
+        dialogs_.showError(SettingsNotSavedMessage(kSettingsFileName, {FileProblem::NoHomeFolder, {}}));
         return;
     }
     const StoredSettings onDisk = ReadSettings(*SettingsIni);
@@ -216,7 +224,7 @@ void WindowCore::closeSettings(const WindowPlacement& now)
     try {
         WriteSettings(*SettingsIni, SettingsToStore(onDisk, settingsAtStart_, current));
     } catch (const IniWriteError& error) {
-        dialogs_.showError(error.what(), CzechReason(error.failure()));
+        dialogs_.showError(SettingsNotSavedMessage(SettingsIni->path(), error.failure()));
     }
     SettingsIni.reset();
 }

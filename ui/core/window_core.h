@@ -131,6 +131,8 @@ private:
     // The plan was loaded into the editor: the refresh of the start-up follows.
     bool startUpRefresh_ = false;
     bool recoveryFailureShown_ = false;
+    // The settings file was found damaged at start: it is left as it is.
+    bool settingsUnusable_ = false;
 };
 
 }  // namespace zef
