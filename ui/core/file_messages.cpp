@@ -125,7 +125,8 @@ std::string RecoveryFolderMessage(const std::filesystem::path& folder, const Fil
 {
     return "Ve složce " + QuotedPath(folder) +
            ", kde ZeF uschovává kopii plánu při jeho ukládání, nejde zapisovat ani mazat: " + CzechReason(failure) +
-           ". Plán je v pořádku; stará kopie a značka o ukládání tam zůstanou, dokud to nepůjde.";
+           ". Plán je v pořádku; dokud do složky nepůjde zapisovat, zůstane v ní stará kopie a ZeF se na přerušené "
+           "ukládání může zeptat znovu.";
 }
 
 std::string UnusableSettingsMessage(const std::filesystem::path& path, const FileFailure& failure)
