@@ -6,6 +6,7 @@
 #include "windows1250.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -82,6 +83,29 @@ Range FiniteRange(const TurnRecording& recording, std::initializer_list<double T
     return range;
 }
 
+// The exponent of a positive finite value's leading decimal digit, and a power
+// of ten, worked out from decimal digits rather than with log10 and pow,
+// whose last bits differ between systems' libraries: the same plan must give
+// the same chart everywhere.
+int DecimalExponent(double value)
+{
+    char text[32];
+    const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
+    const std::string_view digits(text, static_cast<std::size_t>(end.ptr - text));
+    int exponent = 0;
+    const std::string_view after = digits.substr(digits.find('e') + 1);
+    std::from_chars(after.data() + (after.front() == '+' ? 1 : 0), after.data() + after.size(), exponent);
+    return exponent;
+}
+
+double PowerOfTen(int exponent)
+{
+    const std::string text = "1e" + std::to_string(exponent);
+    double power = 1;
+    std::from_chars(text.data(), text.data() + text.size(), power);
+    return power;
+}
+
 // A power of ten that brings the largest amount below kLargestDrawnAmount.
 double ScaleFor(const Range& range)
 {
@@ -89,7 +113,7 @@ double ScaleFor(const Range& range)
     if (largest < kLargestDrawnAmount) {
         return 1;
     }
-    return std::pow(10.0, std::floor(std::log10(largest)) - 2);
+    return PowerOfTen(DecimalExponent(largest) - 2);
 }
 
 // The axis of values over `range`, with a margin, in a unit that can be drawn.
@@ -115,7 +139,7 @@ double RoundTickInterval(double span, int parts)
         return 1;
     }
     const double rough = span / parts;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double power = PowerOfTen(DecimalExponent(rough));
     for (const double step : {1.0, 2.0, 5.0}) {
         if (rough <= step * power) {
             return step * power;
