@@ -2,6 +2,8 @@
 // LastSystemError are in data_file_posix.cpp or data_file_windows.cpp.
 #include "data_file.h"
 
+#include "utf8_path.h"
+
 #include <utility>
 
 namespace zef {
@@ -16,18 +18,8 @@ const std::error_category& DataFileCategory()
     return category;
 }
 
-namespace {
-
-std::string NameOf(const std::filesystem::path& file)
-{
-    const std::u8string name = file.u8string();
-    return {name.begin(), name.end()};
-}
-
-}  // namespace
-
 DataFileError::DataFileError(const std::filesystem::path& file, std::error_code code)
-    : std::runtime_error(NameOf(file) + ": " + code.message()), fileName_(NameOf(file)), code_(code)
+    : std::runtime_error(Utf8Name(file) + ": " + code.message()), fileName_(Utf8Name(file)), code_(code)
 {
 }
 

@@ -4,6 +4,7 @@
 #include "data_file.h"
 
 #include "plan_progress.h"
+#include "utf16.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
 #define WIN32_LEAN_AND_MEAN
@@ -17,6 +18,10 @@ namespace zef {
 
 namespace {
 
+// What Windows says of an operation a folder does not allow; this compiler's
+// headers lack its name.
+constexpr int kDirectoryNotSupported = 336;
+
 // Win32 errors with the system's own words (in the user's language, without
 // the closing full stop and line end), comparable with the std::errc they
 // stand for, so that the same checks serve both systems.
@@ -24,26 +29,34 @@ class WindowsErrorCategory : public std::error_category {
 public:
     const char* name() const noexcept override { return "windows"; }
 
+    // In UTF-8, like every text of the program: the A function would give
+    // them in the ANSI code page (Windows-1250 on a Czech Windows), which no
+    // reader of UTF-8 makes sense of.
     std::string message(int error) const override
     {
-        char* text = nullptr;
+        wchar_t* text = nullptr;
         const DWORD length =
-            FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                           nullptr, static_cast<DWORD>(error), 0, reinterpret_cast<char*>(&text), 0, nullptr);
-        std::string reason = length > 0 ? std::string(text, length) : "error " + std::to_string(error);
+            FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                           nullptr, static_cast<DWORD>(error), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        std::string reason = length > 0 ? Utf8(std::wstring_view(text, length)) : "error " + std::to_string(error);
         LocalFree(text);
         reason.erase(reason.find_last_not_of(". \r\n") + 1);
         return reason;
     }
 
+    // A sharing or lock violation (another program holds the file) stands
+    // for none: no permission is missing, and Windows' own words say what is.
     std::error_condition default_error_condition(int error) const noexcept override
     {
         switch (error) {
         case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND: return std::errc::no_such_file_or_directory;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_SHARING_VIOLATION:
-        case ERROR_LOCK_VIOLATION: return std::errc::permission_denied;
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_DRIVE:
+        case ERROR_BAD_NETPATH: return std::errc::no_such_file_or_directory;
+        // A name used as a folder that is none.
+        case ERROR_DIRECTORY: return std::errc::not_a_directory;
+        case kDirectoryNotSupported: return std::errc::is_a_directory;
+        case ERROR_ACCESS_DENIED: return std::errc::permission_denied;
         case ERROR_DISK_FULL:
         case ERROR_HANDLE_DISK_FULL: return std::errc::no_space_on_device;
         case ERROR_WRITE_PROTECT: return std::errc::read_only_file_system;
@@ -51,7 +64,11 @@ public:
         case ERROR_CRC:
         case ERROR_READ_FAULT:
         case ERROR_WRITE_FAULT:
-        case ERROR_IO_DEVICE: return std::errc::io_error;
+        case ERROR_IO_DEVICE:
+        case ERROR_NOT_READY:
+        case ERROR_DEV_NOT_EXIST: return std::errc::io_error;
+        case ERROR_NOT_ENOUGH_MEMORY:
+        case ERROR_OUTOFMEMORY: return std::errc::not_enough_memory;
         default: return {error, *this};
         }
     }

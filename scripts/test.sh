@@ -22,5 +22,6 @@ cmake --workflow --preset windows-x64
 cmake --preset windows-x86 && cmake --build --preset windows-x86 && cpack --preset windows-x86
 # Each run draws other plans; a difference names its seed and plan number.
 python3 tests/cli/random_plans.py 300 "$(date +%s)" build/tools/zef-plan build-windows-x64/tests/cli/zef-plan.sh
-sh tests/packaging/windows_packages_test.sh build-windows-x64/ZeF-*-win64.zip build-windows-x64/ZeF-*-win64.exe .
+sh tests/packaging/windows_packages_test.sh build-windows-x64/ZeF-*-win64.zip build-windows-x64/ZeF-*-win64.exe . \
+  build-windows-x64/tests/win32/zef_probe.exe
 scripts/check-format.sh

@@ -11,6 +11,8 @@
 #include "standard_output.h"
 #include "turn_budget.h"
 #include "turn_csv.h"
+#include "utf8_main.h"
+#include "utf8_path.h"
 #include "windows1250.h"
 
 #include <cerrno>
@@ -88,7 +90,7 @@ public:
         if (name != "-") {
             name_ = std::string(name);
             // Named from where zef-plan was started, not from -C's folder.
-            file_.emplace(std::filesystem::absolute(name_));
+            file_.emplace(std::filesystem::absolute(zef::PathFromUtf8(name_)));
         }
     }
 
@@ -158,7 +160,7 @@ bool WriteAll(std::string_view bytes)
 
 }  // namespace
 
-int main(int argc, char** argv)
+int zef::Utf8Main(int argc, char** argv)
 {
     zef::KeepStandardOutputBinary();
     bool utf8 = false;
@@ -198,9 +200,9 @@ int main(int argc, char** argv)
     if (csv) {
         csvTarget.emplace(csv);
         // The CSV must never take the place of the run's own input.
-        const std::filesystem::path dataFolder = folder ? folder : ".";
+        const std::filesystem::path dataFolder = zef::PathFromUtf8(folder ? folder : ".");
         for (const char* input : {zef::kCatalogueFileName, zef::kPlanFileName}) {
-            if (std::string_view(csv) != "-" && SameFile(csv, dataFolder / input)) {
+            if (std::string_view(csv) != "-" && SameFile(zef::PathFromUtf8(csv), dataFolder / input)) {
                 std::fprintf(stderr, "zef-plan: --csv %s is the plan's %s: refusing to write over it\n", csv, input);
                 return 2;
             }
@@ -211,7 +213,7 @@ int main(int argc, char** argv)
     }
     if (folder) {
         std::error_code error;
-        std::filesystem::current_path(folder, error);
+        std::filesystem::current_path(zef::PathFromUtf8(folder), error);
         if (error) {
             return Fail(std::string(folder) + ": " + error.message());
         }

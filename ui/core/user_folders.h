@@ -14,6 +14,9 @@ std::filesystem::path ExecutablePath();
 // runs; nothing when the user has no home folder to hold them.
 std::optional<std::filesystem::path> UserConfigFolder();
 std::optional<std::filesystem::path> UserStateFolder();
+// The user's documents: the shell's Documents folder on Windows, wherever the
+// user has moved it; XDG_DOCUMENTS_DIR or ~/Documents elsewhere.
+std::optional<std::filesystem::path> UserDocumentsFolder();
 
 // Whether the executable in `folder` was put there by the package or the
 // installer, rather than being a copy run from a folder of its own or a build.

@@ -45,6 +45,10 @@ inline constexpr std::string_view kSaveChartTitle = "Uložit graf";
 inline constexpr std::string_view kPngFilter = "Obrázek PNG (*.png)";
 inline constexpr std::string_view kSvgFilter = "Obrázek SVG (*.svg)";
 
+// The main window's caption when the program works in FOLDER instead of the
+// folder it was started in (working_folder.h): "ZeF v.3 – … – soubory ve
+// složce FOLDER".
+std::string WorkingFolderCaption(std::string_view folder);
 // "Graf se nepodařilo uložit do PATH."
 std::string ChartNotSavedMessage(std::string_view path);
 // What a plan line's start marker says of itself: "řádek 12 v rekrut.txt".

@@ -35,6 +35,8 @@ std::optional<std::filesystem::path> UserConfigFolder() { return XdgFolder("XDG_
 
 std::optional<std::filesystem::path> UserStateFolder() { return XdgFolder("XDG_STATE_HOME", ".local/state"); }
 
+std::optional<std::filesystem::path> UserDocumentsFolder() { return XdgFolder("XDG_DOCUMENTS_DIR", "Documents"); }
+
 bool IsInstalledCopy(const std::filesystem::path& folder)
 {
     // The package and `cmake --install` put the program in <prefix>/bin and

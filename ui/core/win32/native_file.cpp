@@ -51,6 +51,7 @@ FileFailure FailureOf(std::error_code error)
         {std::errc::read_only_file_system, FileProblem::ReadOnlyFileSystem},
         {std::errc::is_a_directory, FileProblem::IsFolder},
         {std::errc::no_such_file_or_directory, FileProblem::NotFound},
+        {std::errc::not_a_directory, FileProblem::NotFound},
         {std::errc::io_error, FileProblem::InputOutput},
         {std::errc::not_enough_memory, FileProblem::TooLargeToRead},
     };

@@ -5,6 +5,9 @@
 #endif
 #include <windows.h>
 
+#include <knownfolders.h>
+#include <shlobj.h>
+
 #include <cstdlib>
 #include <string>
 
@@ -42,6 +45,19 @@ std::filesystem::path ExecutablePath()
 std::optional<std::filesystem::path> UserConfigFolder() { return FolderOf(L"APPDATA"); }
 
 std::optional<std::filesystem::path> UserStateFolder() { return FolderOf(L"LOCALAPPDATA"); }
+
+std::optional<std::filesystem::path> UserDocumentsFolder()
+{
+    // The shell knows where the user has moved the folder; the variables do not.
+    PWSTR path = nullptr;
+    const HRESULT result = SHGetKnownFolderPath(FOLDERID_Documents, KF_FLAG_CREATE, nullptr, &path);
+    std::optional<std::filesystem::path> folder;
+    if (SUCCEEDED(result)) {
+        folder = std::filesystem::path(path);
+    }
+    CoTaskMemFree(path);
+    return folder;
+}
 
 bool IsInstalledCopy(const std::filesystem::path& folder)
 {
