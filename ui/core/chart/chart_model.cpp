@@ -6,6 +6,7 @@
 #include "windows1250.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -82,6 +83,27 @@ Range FiniteRange(const TurnRecording& recording, std::initializer_list<double T
     return range;
 }
 
+// The power of ten of `x` (finite, above zero) in decimal notation, and ten to
+// a power, through decimal text rather than log10 and pow, whose last bits
+// differ between C libraries: every system finds the same ticks and scales.
+int DecimalExponent(double x)
+{
+    char text[32];
+    const char* end = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific).ptr;
+    const char* digits = std::find(static_cast<const char*>(text), end, 'e') + 1;
+    int exponent = 0;
+    std::from_chars(digits + (*digits == '+' ? 1 : 0), end, exponent);
+    return exponent;
+}
+
+double PowerOfTen(int exponent)
+{
+    const std::string text = "1e" + std::to_string(exponent);
+    double power = 0;
+    std::from_chars(text.data(), text.data() + text.size(), power);
+    return power;
+}
+
 // A power of ten that brings the largest amount below kLargestDrawnAmount.
 double ScaleFor(const Range& range)
 {
@@ -89,7 +111,7 @@ double ScaleFor(const Range& range)
     if (largest < kLargestDrawnAmount) {
         return 1;
     }
-    return std::pow(10.0, std::floor(std::log10(largest)) - 2);
+    return PowerOfTen(DecimalExponent(largest) - 2);
 }
 
 // The axis of values over `range`, with a margin, in a unit that can be drawn.
@@ -115,7 +137,7 @@ double RoundTickInterval(double span, int parts)
         return 1;
     }
     const double rough = span / parts;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double power = PowerOfTen(DecimalExponent(rough));
     for (const double step : {1.0, 2.0, 5.0}) {
         if (rough <= step * power) {
             return step * power;
