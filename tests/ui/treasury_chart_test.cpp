@@ -8,7 +8,6 @@
 #include "test_files.h"
 #include "webU.h"
 
-#include <QChartView>
 #include <QImage>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
@@ -150,19 +149,19 @@ void TreasuryChartTest::hoverTextStays()
     window->Button7Click();
     TreasuryChart* chart = window->treasuryChart();
     QVERIFY(QTest::qWaitForWindowExposed(chart));
-    auto* view = chart->findChild<QChartView*>();
-    const QPoint middle = view->mapFromScene(view->chart()->mapToScene(view->chart()->plotArea().center()));
-    QTest::mouseMove(view->viewport(), middle);
+    QTRY_VERIFY(!chart->plotArea().isEmpty());
+    const QPoint middle = chart->plotArea().center().toPoint();
+    QTest::mouseMove(chart, middle);
     QTRY_VERIFY(chart->hoverText().startsWith(QStringLiteral("tah 16, řádek")));
     const QString resting = chart->hoverText();
     // Longer than a tooltip stays once the mouse stops.
     QTest::qWait(1500);
     QCOMPARE(chart->hoverText(), resting);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
-    QTest::mouseMove(view->viewport(), middle + QPoint(100, 0));
+    QTest::mouseClick(chart, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(chart, middle + QPoint(100, 0));
     QVERIFY(chart->hoverPinned());
     QCOMPARE(chart->hoverText(), resting);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle + QPoint(100, 0));
+    QTest::mouseClick(chart, Qt::LeftButton, {}, middle + QPoint(100, 0));
     QVERIFY(!chart->hoverPinned());
     QVERIFY(chart->hoverText() != resting);
 }
