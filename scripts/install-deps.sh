@@ -8,8 +8,7 @@ packages=(
   g++ cmake make pkg-config
   clang libclang-rt-14-dev clang-format
   libgtest-dev libbenchmark-dev python3
-  # Qt Charts' CMake package needs Qt OpenGL's, which its package does not pull in.
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-svg-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
+  qt6-base-dev qt6-translations-l10n fonts-dejavu-core fonts-dejavu-extra
   libxcb1-dev libgl1 libglu1-mesa libgl1-mesa-dri
   xvfb xauth xdotool x11-utils imagemagick openbox libcap2-bin
   qt6-wayland weston dbus-daemon dbus-bin

@@ -7,8 +7,8 @@
 
 namespace zef {
 
-// From now on an interruption removes `file` before the program ends as it
-// would have; an empty path removes nothing.
+// From now on an interruption removes `file`, with the others given before,
+// before the program ends as it would have; an empty path adds nothing.
 void RemoveOnInterruption(const std::filesystem::path& file);
 
 }  // namespace zef

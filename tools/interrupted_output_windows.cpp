@@ -6,19 +6,20 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace zef {
 
 namespace {
 
-std::wstring pendingFile;
+std::vector<std::wstring> pendingFiles;
 
 // Ctrl+C, Ctrl+Break, a closed console, a log-off or a shutdown; the
 // process ends as it would have once this returns FALSE.
 BOOL WINAPI RemoveAndEnd(DWORD)
 {
-    if (!pendingFile.empty()) {
-        DeleteFileW(pendingFile.c_str());
+    for (const std::wstring& file : pendingFiles) {
+        DeleteFileW(file.c_str());
     }
     return FALSE;
 }
@@ -27,8 +28,10 @@ BOOL WINAPI RemoveAndEnd(DWORD)
 
 void RemoveOnInterruption(const std::filesystem::path& file)
 {
-    pendingFile = file.wstring();
-    SetConsoleCtrlHandler(RemoveAndEnd, TRUE);
+    if (!file.empty()) {
+        pendingFiles.push_back(file.wstring());
+        SetConsoleCtrlHandler(RemoveAndEnd, TRUE);
+    }
 }
 
 }  // namespace zef

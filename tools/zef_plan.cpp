@@ -4,6 +4,7 @@
 #include "explain.h"
 #include "file_replace.h"
 #include "interrupted_output.h"
+#include "plan_chart.h"
 #include "plan_directives.h"
 #include "plan_file.h"
 #include "plan_inputs.h"
@@ -26,7 +27,7 @@ namespace {
 
 std::string Usage()
 {
-    std::string usage = "Usage: zef-plan [-C DIR] [--utf8] [--csv FILE [--no-report]]\n"
+    std::string usage = "Usage: zef-plan [-C DIR] [--utf8] [--csv FILE] [--chart FILE] [--no-report]\n"
                         "       zef-plan [-C DIR] --explain\n"
                         "\n"
                         "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
@@ -55,7 +56,10 @@ std::string Usage()
                    "              gold_upkeep, mana_upkeep, gold_income, mana_income, damage;\n"
                    "              FILE is taken before -C; \"-\" is standard output; a file is\n"
                    "              replaced only when the run succeeds\n"
-                   "  --no-report write no report (needed with --csv -)\n"
+                   "  --chart FILE\n"
+                   "              also write the run's treasury chart to FILE as SVG, drawn as the\n"
+                   "              window draws it at the size it opens with; FILE as for --csv\n"
+                   "  --no-report write no report (needed with --csv - and --chart -)\n"
                    "  --explain   instead of the report, write what in rekrut.txt may not be what\n"
                    "              was meant, one finding a line (UTF-8): numbers written with a\n"
                    "              thousands separator or a letter O, unit numbers without a row,\n"
@@ -79,6 +83,19 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
     std::error_code error;
     return std::filesystem::equivalent(a, b, error) || std::filesystem::absolute(a, error).lexically_normal() ==
                                                            std::filesystem::absolute(b, error).lexically_normal();
+}
+
+// A file an option writes must never take the place of the run's own input.
+bool IsRunInput(const char* option, const char* file, const char* folder)
+{
+    const std::filesystem::path dataFolder = zef::PathFromUtf8(folder ? folder : ".");
+    for (const char* input : {zef::kCatalogueFileName, zef::kPlanFileName}) {
+        if (std::string_view(file) != "-" && SameFile(zef::PathFromUtf8(file), dataFolder / input)) {
+            std::fprintf(stderr, "zef-plan: %s %s is the plan's %s: refusing to write over it\n", option, file, input);
+            return true;
+        }
+    }
+    return false;
 }
 
 // Where --csv writes: standard output, or a file that is replaced only once
@@ -168,6 +185,7 @@ int zef::Utf8Main(int argc, char** argv)
     bool explain = false;
     const char* folder = nullptr;
     const char* csv = nullptr;
+    const char* chart = nullptr;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -182,13 +200,15 @@ int zef::Utf8Main(int argc, char** argv)
             folder = argv[++i];
         } else if (arg == "--csv" && i + 1 < argc) {
             csv = argv[++i];
+        } else if (arg == "--chart" && i + 1 < argc) {
+            chart = argv[++i];
         } else {
             std::fputs(Usage().c_str(), stderr);
             return 2;
         }
     }
     // The findings take the report's place on standard output.
-    if (explain && (csv || !report)) {
+    if (explain && (csv || chart || !report)) {
         std::fputs(Usage().c_str(), stderr);
         return 2;
     }
@@ -196,19 +216,29 @@ int zef::Utf8Main(int argc, char** argv)
         std::fputs("zef-plan: --csv - writes to standard output, where the report goes: add --no-report\n", stderr);
         return 2;
     }
+    if (chart && std::string_view(chart) == "-" && (report || (csv && std::string_view(csv) == "-"))) {
+        std::fputs("zef-plan: --chart - writes to standard output, where the report or the CSV goes\n", stderr);
+        return 2;
+    }
     std::optional<CsvTarget> csvTarget;
     if (csv) {
         csvTarget.emplace(csv);
-        // The CSV must never take the place of the run's own input.
-        const std::filesystem::path dataFolder = zef::PathFromUtf8(folder ? folder : ".");
-        for (const char* input : {zef::kCatalogueFileName, zef::kPlanFileName}) {
-            if (std::string_view(csv) != "-" && SameFile(zef::PathFromUtf8(csv), dataFolder / input)) {
-                std::fprintf(stderr, "zef-plan: --csv %s is the plan's %s: refusing to write over it\n", csv, input);
-                return 2;
-            }
+        if (IsRunInput("--csv", csv, folder)) {
+            return 2;
         }
         if (const std::optional<zef::FileFailure> failure = csvTarget->open()) {
             return Fail(csvTarget->name() + ": " + failure->systemText);
+        }
+    }
+    // The chart is written as the CSV is: replaced only once the run has succeeded.
+    std::optional<CsvTarget> chartTarget;
+    if (chart) {
+        chartTarget.emplace(chart);
+        if (IsRunInput("--chart", chart, folder)) {
+            return 2;
+        }
+        if (const std::optional<zef::FileFailure> failure = chartTarget->open()) {
+            return Fail(chartTarget->name() + ": " + failure->systemText);
         }
     }
     if (folder) {
@@ -224,6 +254,13 @@ int zef::Utf8Main(int argc, char** argv)
         }
         const zef::PlanInputs inputs = zef::ReadPlanInputs();
         zef::PlanningState state;
+        const auto run = [&](zef::TurnObserver* observer) {
+            if (chartTarget) {
+                chartTarget->write(zef::RunPlanForChart(state, inputs, observer));
+            } else {
+                zef::RunPlan(state, inputs.catalogue, inputs.plan, {}, observer);
+            }
+        };
         if (csvTarget) {
             const auto turns = static_cast<std::uint64_t>(zef::PlannedTurnsOf(inputs.catalogue, inputs.plan));
             if (const std::optional<std::string> refusal = csvTarget->room(turns)) {
@@ -231,12 +268,15 @@ int zef::Utf8Main(int argc, char** argv)
             }
             zef::TurnCsvWriter writer([&](std::string_view bytes) { csvTarget->write(bytes); });
             writer.writeHeader();
-            zef::RunPlan(state, inputs.catalogue, inputs.plan, {}, &writer);
+            run(&writer);
             if (const std::optional<std::string> failure = csvTarget->commit()) {
                 return Fail(*failure);
             }
         } else {
-            zef::RunPlan(state, inputs.catalogue, inputs.plan);
+            run(nullptr);
+        }
+        if (const std::optional<std::string> failure = chartTarget ? chartTarget->commit() : std::nullopt) {
+            return Fail(*failure);
         }
         if (!report) {
             return 0;

@@ -1,7 +1,7 @@
 """Runs two zef-plan builds (the Linux one and the Windows one under Wine) on
 random but valid plan folders and stops at the first difference in the
-report, the CSV of the turns, --explain, standard error or exit status,
-keeping that folder.
+report, the CSV of the turns, the chart's SVG, --explain, standard error or
+exit status, keeping that folder.
 
     random_plans.py COUNT SEED ZEF_PLAN OTHER_ZEF_PLAN
 """
@@ -40,12 +40,12 @@ def write_folder(rng, folder):
 
 def outcome(zef_plan, folder):
     runs = [subprocess.run([zef_plan, *arguments], cwd=folder, capture_output=True, timeout=120)
-            for arguments in (["--csv", "turns.csv"], ["--explain"])]
+            for arguments in (["--csv", "turns.csv", "--chart", "chart.svg"], ["--explain"])]
     # Windows writes standard error as text, every LF as CR LF.
     found = [(run.returncode, run.stdout, run.stderr.replace(b"\r\n", b"\n")) for run in runs]
-    csv = folder / "turns.csv"
-    found.append(csv.exists() and csv.read_bytes())
-    csv.unlink(missing_ok=True)
+    for written in (folder / "turns.csv", folder / "chart.svg"):
+        found.append(written.exists() and written.read_bytes())
+        written.unlink(missing_ok=True)
     return found
 
 

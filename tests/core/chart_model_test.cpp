@@ -30,6 +30,7 @@ TEST_P(RoundTickIntervalTest, IsOneTwoOrFiveTimesAPowerOfTen)
 INSTANTIATE_TEST_SUITE_P(Spans, RoundTickIntervalTest,
                          ::testing::Values(TickCase{"ThirtyTurns", 30, 5}, TickCase{"Gold", 150000, 50000},
                                            TickCase{"Small", 7, 2}, TickCase{"Empty", 0, 1},
+                                           TickCase{"ExactPowerOfTen", 6000, 1000}, TickCase{"BelowOne", 0.6, 0.1},
                                            TickCase{"Infinite", std::numeric_limits<double>::infinity(), 1},
                                            TickCase{"Largest", 1.7e308, 5e307}),
                          testing::CaseName<TickCase>);

@@ -100,6 +100,12 @@ INSTANTIATE_TEST_SUITE_P(Characters, UnencodableTest,
                                            UnencodableCase{"BrokenUtf8", "a\n\xC3", "\xC3", 0xFFFD, 2}),
                          testing::CaseName<UnencodableCase>);
 
+// Each character its byte, one that has none (broken UTF-8 too) the stand-in.
+TEST(Windows1250Test, CharactersForMeasuringKeepOneByteEach)
+{
+    EXPECT_EQ(Windows1250Characters("Š→a\n😀\xC3", '?'), "\x8a?a\n??");
+}
+
 TEST(Windows1250Test, TerminalTextMarksUndefinedBytesAndKeepsLoneCR)
 {
     EXPECT_EQ(Windows1250ToUtf8("\x8a\x81\r\nx\ry"), "Š\uFFFD\nx\ry");

@@ -1,6 +1,7 @@
 // The treasury chart window: F6 and the "Graf" button open it on the last
 // refresh's turns, a completed refresh updates it, a cancelled or refused one
-// leaves it, the figures under the mouse stay, and it exports PNG and SVG.
+// leaves it, the figures under the mouse stay, and it exports PNG and SVG, the
+// SVG the same bytes as zef-plan --chart.
 #include "treasury_chart.h"
 #include "gl_libraries.h"
 #include "gui_test_main.h"
@@ -8,9 +9,9 @@
 #include "test_files.h"
 #include "webU.h"
 
-#include <QChartView>
 #include <QImage>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -37,6 +38,7 @@ private Q_SLOTS:
     void refusedRunLeavesTheChart();
     void hoverTextStays();
     void exportWritesPngAndSvg();
+    void svgIsTheCommandLinesChart();
     void extremeValuesExportFinitely();
 
 private:
@@ -150,19 +152,19 @@ void TreasuryChartTest::hoverTextStays()
     window->Button7Click();
     TreasuryChart* chart = window->treasuryChart();
     QVERIFY(QTest::qWaitForWindowExposed(chart));
-    auto* view = chart->findChild<QChartView*>();
-    const QPoint middle = view->mapFromScene(view->chart()->mapToScene(view->chart()->plotArea().center()));
-    QTest::mouseMove(view->viewport(), middle);
+    QTRY_VERIFY(!chart->plotArea().isEmpty());
+    const QPoint middle = chart->plotArea().center().toPoint();
+    QTest::mouseMove(chart, middle);
     QTRY_VERIFY(chart->hoverText().startsWith(QStringLiteral("tah 16, řádek")));
     const QString resting = chart->hoverText();
     // Longer than a tooltip stays once the mouse stops.
     QTest::qWait(1500);
     QCOMPARE(chart->hoverText(), resting);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle);
-    QTest::mouseMove(view->viewport(), middle + QPoint(100, 0));
+    QTest::mouseClick(chart, Qt::LeftButton, {}, middle);
+    QTest::mouseMove(chart, middle + QPoint(100, 0));
     QVERIFY(chart->hoverPinned());
     QCOMPARE(chart->hoverText(), resting);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, middle + QPoint(100, 0));
+    QTest::mouseClick(chart, Qt::LeftButton, {}, middle + QPoint(100, 0));
     QVERIFY(!chart->hoverPinned());
     QVERIFY(chart->hoverText() != resting);
 }
@@ -184,6 +186,26 @@ void TreasuryChartTest::exportWritesPngAndSvg()
     QVERIFY(drawing.contains("<svg"));
     QVERIFY(drawing.contains("Caro"));  // the first plan line's label
     QVERIFY(!chart->exportPng(folders_->work.filePath(QStringLiteral("no-such-folder/graf.png"))));
+}
+
+// State: a plan changed and refreshed; the chart at the size it opens with.
+// Action: "Uložit SVG…".  Expected: the bytes zef-plan --chart writes for that plan.
+void TreasuryChartTest::svgIsTheCommandLinesChart()
+{
+    auto window = startOnExamples();
+    window->Button7Click();
+    window->Memo4->setPlainText(QStringLiteral("@zl 3000\n@mnt 20\n1 2160\n4 900\n"));
+    window->Button3Click();
+    TreasuryChart* chart = window->treasuryChart();
+    QVERIFY(QTest::qWaitForWindowExposed(chart));
+    const QString svg = folders_->work.filePath(QStringLiteral("graf.svg"));
+    QVERIFY(chart->exportSvg(svg));
+    QProcess plan;
+    plan.start(QStringLiteral(ZEF_PLAN),
+               {QStringLiteral("--chart"), QStringLiteral("-"), QStringLiteral("--no-report")});
+    QVERIFY(plan.waitForFinished());
+    QCOMPARE(plan.exitCode(), 0);
+    QCOMPARE(ReadAll(svg), plan.readAllStandardOutput());
 }
 
 // State: a run whose treasury reaches the largest doubles and infinity.

@@ -4,7 +4,6 @@
 // in file_messages.h.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -51,7 +50,5 @@ inline constexpr std::string_view kSvgFilter = "Obrázek SVG (*.svg)";
 std::string WorkingFolderCaption(std::string_view folder);
 // "Graf se nepodařilo uložit do PATH."
 std::string ChartNotSavedMessage(std::string_view path);
-// What a plan line's start marker says of itself: "řádek 12 v rekrut.txt".
-std::string LineStartTip(std::int32_t fileLine);
 
 }  // namespace zef

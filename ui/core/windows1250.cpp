@@ -152,6 +152,15 @@ Windows1250Text EncodeWindows1250(std::string_view utf8)
     return result;
 }
 
+std::string Windows1250Characters(std::string_view utf8, char missing)
+{
+    std::string bytes;
+    for (std::size_t i = 0, length = 0; i < utf8.size(); i += length) {
+        bytes += ByteFor(NextCodePoint(utf8, i, length)).value_or(missing);
+    }
+    return bytes;
+}
+
 std::string Windows1250ToUtf8(std::string_view bytes)
 {
     std::string text;

@@ -33,6 +33,11 @@ struct Windows1250Text {
 // as the replacement character, which has no Windows-1250 byte.
 Windows1250Text EncodeWindows1250(std::string_view utf8);
 
+// The byte of each character of `utf8` in turn, `missing` for one that has
+// none; line breaks stay as they are. For measuring a text character by
+// character, where a character that cannot be saved must still count.
+std::string Windows1250Characters(std::string_view utf8, char missing);
+
 // Report text for a terminal: CR LF becomes LF, and a byte that Windows-1250
 // leaves undefined becomes U+FFFD, the sign of a character that is not there.
 std::string Windows1250ToUtf8(std::string_view bytes);

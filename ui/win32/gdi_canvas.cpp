@@ -41,7 +41,6 @@ GdiCanvas::GdiCanvas(HDC dc) : dc_(dc), savedState_(SaveDC(dc))
     metrics.cbSize = sizeof metrics;
     SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
     face_ = metrics.lfMessageFont.lfFaceName;
-    fontFamily_ = Utf8(face_);
     SetBkMode(dc_, TRANSPARENT);
 }
 

@@ -1,6 +1,5 @@
-// A ChartCanvas that draws with GDI on a device context: the chart window's
-// paint and the picture saved as PNG. It also measures texts for the SVG
-// export, in the same faces, so both lay the chart out alike.
+// A ChartCanvas that draws with GDI on a device context, in the system's
+// message face: the chart window's paint and the picture saved as PNG.
 #pragma once
 
 #include "chart_canvas.h"
@@ -25,16 +24,12 @@ public:
     void text(double x, double y, std::string_view utf8, const TextStyle& style) override;
     TextExtent measure(std::string_view utf8, const TextStyle& style) override;
 
-    // The face every text is drawn in: the system's message face.
-    const std::string& fontFamily() const { return fontFamily_; }
-
 private:
     HFONT font(const TextStyle& style);
 
     HDC dc_;
     int savedState_;
     std::wstring face_;
-    std::string fontFamily_;
     std::map<std::tuple<int, bool, bool>, FontHandle> fonts_;
 };
 

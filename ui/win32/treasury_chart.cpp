@@ -1,6 +1,6 @@
 #include "treasury_chart.h"
 
-#include "chart_export.h"
+#include "chart_png.h"
 #include "dib_picture.h"
 #include "dpi.h"
 #include "file_replace.h"
@@ -10,24 +10,18 @@
 #include "window_dialogs.h"
 #include "window_texts.h"
 
-#include <commctrl.h>
 #include <commdlg.h>
 
 #include <algorithm>
-#include <cmath>
-#include <cstdint>
-#include <iterator>
 
 namespace zef {
 
 namespace {
 
-constexpr int kWidth = 800;  // client area at 96 dpi, as the Qt window's
-constexpr int kHeight = 500;
 constexpr int kButtonWidth = 100;
 constexpr int kButtonHeight = 24;
 constexpr int kMargin = 8;
-constexpr int kHoverPixels = 6;  // how near a curve the pointer must be
+constexpr int kButtonRow = 2 * kMargin + kButtonHeight;
 constexpr int kSavePngId = 201;
 constexpr int kSaveSvgId = 202;
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
@@ -39,25 +33,11 @@ const WindowClass& ChartClass()
     return windowClass;
 }
 
-// Where the drawn curve stands at `turn`: between two of its points, on the
-// line that joins them.
-std::optional<double> CurveValueAt(const ChartCurve& curve, double turn)
+// Where a mouse message happened, in the client area (signed: a captured
+// pointer may be left or above it).
+CanvasPoint PointerAt(LPARAM lParam)
 {
-    for (const auto& piece : curve) {
-        if (piece.empty() || turn < piece.front().turn || turn > piece.back().turn) {
-            continue;
-        }
-        const auto after = std::lower_bound(piece.begin(), piece.end(), turn,
-                                            [](const ChartPoint& p, double t) { return p.turn < t; });
-        if (after == piece.begin()) {
-            return after->value;
-        }
-        const ChartPoint& a = *std::prev(after);
-        const ChartPoint& b = *after;
-        const double share = b.turn > a.turn ? (turn - a.turn) / (b.turn - a.turn) : 0;
-        return a.value + (b.value - a.value) * share;
-    }
-    return std::nullopt;
+    return {double(static_cast<short>(LOWORD(lParam))), double(static_cast<short>(HIWORD(lParam)))};
 }
 
 std::wstring Filter(std::string_view description, const wchar_t* pattern)
@@ -74,7 +54,7 @@ std::wstring Filter(std::string_view description, const wchar_t* pattern)
 TreasuryChart::TreasuryChart(HWND owner)
 {
     if (!create(ChartClass(), WS_EX_CONTROLPARENT, Wide(kChartWindowTitle).c_str(), kStyle,
-                RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + kWidth, CW_USEDEFAULT + kHeight}, owner)) {
+                RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + kChartWidth, CW_USEDEFAULT + kChartHeight}, owner)) {
         return;
     }
     dpi_ = WindowDpi(hwnd());
@@ -85,20 +65,9 @@ TreasuryChart::TreasuryChart(HWND owner)
     };
     savePng_ = button(kSavePngButton, kSavePngId);
     saveSvg_ = button(kSaveSvgButton, kSaveSvgId);
-    tip_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, ProgramInstance(), nullptr);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    tool.hwnd = hwnd();
-    tool.uId = 1;
-    tool.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    // A width makes the tip take its line breaks.
-    SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 600);
     MakeFont();
-    const SIZE frame = FrameSizeFor(Scaled(kWidth, dpi_), Scaled(kHeight, dpi_), kStyle, WS_EX_CONTROLPARENT, dpi_);
+    const SIZE frame = FrameSizeFor(Scaled(kChartWidth, dpi_), Scaled(kChartHeight + kButtonRow, dpi_), kStyle,
+                                    WS_EX_CONTROLPARENT, dpi_);
     SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Layout();
 }
@@ -142,9 +111,7 @@ SIZE TreasuryChart::ChartSize() const
 
 void TreasuryChart::showRecording(const TurnRecording& recording)
 {
-    recording_ = recording;
-    model_ = MakeChartModel(recording);
-    HideTip();
+    core_.show(recording);
     InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
@@ -171,7 +138,7 @@ void TreasuryChart::Paint()
             const MemoryDC memory(dc, picture.bitmap.get());
             {
                 GdiCanvas canvas(memory.get());
-                plot_ = DrawChart(canvas, model_, size.cx, size.cy, ScaleOf(dpi_));
+                core_.paint(canvas, size.cx, size.cy, ScaleOf(dpi_));
             }
             BitBlt(dc, 0, 0, size.cx, size.cy, memory.get(), 0, 0, SRCCOPY);
         }
@@ -179,89 +146,31 @@ void TreasuryChart::Paint()
     EndPaint(hwnd(), &paint);
 }
 
-std::string TreasuryChart::tipAt(int x, int y) const
+void TreasuryChart::Redraw(bool needed)
 {
-    if (!plot_ || !plot_->contains(x, y)) {
-        return {};
+    if (needed) {
+        InvalidateRect(hwnd(), nullptr, FALSE);
     }
-    const double turn = plot_->turnAt(x);
-    const double reach = Scaled(kHoverPixels, dpi_);
-    for (const ChartCurve* curve : {&model_.gold, &model_.mana}) {
-        const std::optional<double> value = CurveValueAt(*curve, turn);
-        if (value && std::fabs(plot_->yOf(*value) - y) <= reach) {
-            if (const TurnSample* sample = NearestSample(recording_, turn)) {
-                return TurnTip(*sample, UnitOfLine(recording_, sample->fileLine));
-            }
-        }
-    }
-    for (const ChartLineStart& line : model_.lineStarts) {
-        if (std::fabs(plot_->xOf(line.turn) - x) <= reach / 2) {
-            return LineStartTip(line.fileLine);
-        }
-    }
-    return {};
-}
-
-void TreasuryChart::MouseMove(int x, int y)
-{
-    if (!tracking_) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
-        tracking_ = TrackMouseEvent(&track) != FALSE;
-    }
-    const std::string tip = tipAt(x, y);
-    if (tip.empty()) {
-        HideTip();
-        return;
-    }
-    const std::wstring text = EditText(tip);
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = hwnd();
-    tool.uId = 1;
-    if (text != tipText_) {
-        tipText_ = text;
-        tool.lpszText = tipText_.data();
-        SendMessageW(tip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
-    POINT at{x, y};
-    ClientToScreen(hwnd(), &at);
-    const int offset = Scaled(16, dpi_);
-    SendMessageW(tip_, TTM_TRACKPOSITION, 0, MAKELPARAM(at.x + offset, at.y + offset));
-    SendMessageW(tip_, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-}
-
-void TreasuryChart::HideTip()
-{
-    if (tip_ == nullptr) {
-        return;
-    }
-    TOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = hwnd();
-    tool.uId = 1;
-    SendMessageW(tip_, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 bool TreasuryChart::exportPng(const std::filesystem::path& path)
 {
     const SIZE size = ChartSize();
-    const std::optional<std::string> png = ChartPng(model_, size.cx, size.cy, dpi_);
+    const std::optional<std::string> png = ChartPng(core_.model(), size.cx, size.cy, dpi_);
     return png && !ReplaceFileVerified(path, *png);
 }
 
-std::string TreasuryChart::svgDocument()
+bool TreasuryChart::exportSvg(const std::filesystem::path& path)
 {
     const SIZE size = ChartSize();
-    return ChartSvg(model_, size.cx, size.cy, dpi_);
+    return !ReplaceFileVerified(path, ChartSvg(core_.model(), size.cx, size.cy, ScaleOf(dpi_)));
 }
-
-bool TreasuryChart::exportSvg(const std::filesystem::path& path) { return !ReplaceFileVerified(path, svgDocument()); }
 
 void TreasuryChart::AskAndExport(bool png)
 {
     const std::wstring filter = png ? Filter(kPngFilter, L"*.png") : Filter(kSvgFilter, L"*.svg");
     const wchar_t* suffix = png ? L"png" : L"svg";
-    std::wstring file = std::wstring(L"graf.") + suffix;
+    std::wstring file = Wide(kChartFileStem) + L'.' + suffix;
     file.resize(32768, L'\0');
     const std::wstring title = Wide(kSaveChartTitle);
     OPENFILENAMEW dialog{};
@@ -309,18 +218,20 @@ LRESULT TreasuryChart::handle(UINT message, WPARAM wParam, LPARAM lParam)
         // Paint covers everything: the chart from its picture, the rest.
         return 1;
     case WM_SIZE: Layout(); return 0;
-    case WM_MOUSEMOVE: MouseMove(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))); return 0;
+    case WM_MOUSEMOVE:
+        if (!tracking_) {
+            TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd(), 0};
+            tracking_ = TrackMouseEvent(&track) != FALSE;
+        }
+        Redraw(core_.pointerMoved(PointerAt(lParam)));
+        return 0;
+    case WM_LBUTTONDOWN: Redraw(core_.clicked(PointerAt(lParam))); return 0;
     case WM_MOUSELEAVE:
         tracking_ = false;
-        HideTip();
-        return 0;
-    case WM_DESTROY:
-        // The tip is owned by this window and goes with it.
-        tip_ = nullptr;
+        Redraw(core_.pointerLeft());
         return 0;
     case WM_CLOSE:
         // Closing only hides it: the next "Graf" shows it again.
-        HideTip();
         ShowWindow(hwnd(), SW_HIDE);
         return 0;
     case WM_DPICHANGED: {

@@ -1,19 +1,17 @@
 // The treasury chart: gold and mana over the turns of the last completed
-// refresh, drawn with GDI from the core's chart model of what the refresh
-// recorded; it never runs the plan itself. A window of its own, owned by the
-// main window, so that the calculator keeps its designed layout. Hovering
-// over a curve shows that turn's figures; "Uložit PNG…" and "Uložit SVG…"
-// save what it shows.
+// refresh, drawn with GDI from what the refresh recorded by the core's
+// chart window rules; it never runs the plan itself. A window of its own,
+// owned by the main window, so that the calculator keeps its designed layout.
+// Resting the mouse on the plot shows that turn's figures, a click pins them;
+// "Uložit PNG…" and "Uložit SVG…" save what it shows.
 #pragma once
 
-#include "chart_drawing.h"
-#include "chart_model.h"
+#include "chart_window_core.h"
 #include "turn_recorder.h"
 #include "win_handles.h"
 #include "window.h"
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 namespace zef {
@@ -29,16 +27,9 @@ public:
     // Tab between the buttons; true when the message is done.
     bool preTranslateMessage(MSG& message);
 
-    const TurnRecording& recording() const { return recording_; }
-    const ChartModel& model() const { return model_; }
-    // What hovering at (x, y) of the client area shows; empty for nothing.
-    std::string tipAt(int x, int y) const;
-
     // The chart as it is shown, in a file; false when it could not be written.
     bool exportPng(const std::filesystem::path& path);
     bool exportSvg(const std::filesystem::path& path);
-    // The SVG document of the chart as it is shown.
-    std::string svgDocument();
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,19 +38,14 @@ private:
     void MakeFont();
     void Paint();
     SIZE ChartSize() const;
-    void MouseMove(int x, int y);
-    void HideTip();
+    void Redraw(bool needed);
     void AskAndExport(bool png);
 
-    TurnRecording recording_;
-    ChartModel model_;
+    ChartWindowCore core_;
     UINT dpi_ = 96;
     HWND savePng_ = nullptr;
     HWND saveSvg_ = nullptr;
-    HWND tip_ = nullptr;
     FontHandle font_;
-    std::optional<ChartPlot> plot_;  // where the last paint put the plot
-    std::wstring tipText_;
     bool tracking_ = false;
 };
 

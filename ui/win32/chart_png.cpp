@@ -1,15 +1,11 @@
-#include "chart_export.h"
+#include "chart_png.h"
 
 #include "chart_drawing.h"
 #include "dib_picture.h"
 #include "dpi.h"
 #include "gdi_canvas.h"
 #include "png_image.h"
-#include "svg_canvas.h"
 #include "win_handles.h"
-#include "window_texts.h"
-
-#include <cstdint>
 
 namespace zef {
 
@@ -31,17 +27,6 @@ std::optional<std::string> ChartPng(const ChartModel& model, int width, int heig
     }
     GdiFlush();
     return EncodePng(picture.pixels, width, height);
-}
-
-std::string ChartSvg(const ChartModel& model, int width, int height, UINT dpi)
-{
-    const WindowDC screen(nullptr);
-    GdiCanvas measuring(screen.get());
-    SvgCanvas svg(
-        width, height, measuring.fontFamily(),
-        [&](std::string_view text, const TextStyle& style) { return measuring.measure(text, style); }, model.title);
-    DrawChart(svg, model, width, height, ScaleOf(dpi));
-    return svg.document();
 }
 
 }  // namespace zef

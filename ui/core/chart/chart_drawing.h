@@ -2,8 +2,9 @@
 // title and legend, the shading below zero, the grid and the axes with the
 // model's round ticks, the zero line, each plan line's start with its unit,
 // the gold and mana curves, the damage on an axis of its own on the right,
-// and the notes for what cannot be drawn. Plain C++: the
-// window draws it with GDI and the export writes it as SVG.
+// and the notes for what cannot be drawn; over it, the figures of the turn
+// under the pointer. Plain C++: the windows draw it with QPainter or GDI, and
+// the SVG canvas writes it as a file.
 #pragma once
 
 #include "chart_canvas.h"
@@ -40,7 +41,11 @@ std::optional<ChartPlot> DrawChart(ChartCanvas& canvas, const ChartModel& model,
 // The ticks of an axis: the whole multiples of its interval inside it.
 std::vector<double> AxisTicks(const ChartAxis& axis);
 
-// A tick's label: the value rounded to a whole number, "-0" read as "0".
+// A tick's label: the value rounded half to even to a whole number.
 std::string TickLabel(double value);
+
+// `text` (its lines split at '\n') in a box beside the pointer at `at`, on
+// whichever side keeps it inside the plot.
+void DrawTurnTip(ChartCanvas& canvas, const ChartPlot& plot, CanvasPoint at, std::string_view text, double scale);
 
 }  // namespace zef

@@ -1,6 +1,6 @@
-// What drawing the treasury chart asks of a surface, so that the window (GDI)
-// and the SVG export draw it through the same commands and cannot drift
-// apart. Coordinates are pixels from the top-left corner.
+// What drawing the treasury chart asks of a surface, so that both windows
+// (QPainter, GDI), their PNG and the SVG draw it through the same commands
+// and cannot drift apart. Coordinates are pixels from the top-left corner.
 #pragma once
 
 #include <cstdint>

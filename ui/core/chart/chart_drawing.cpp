@@ -1,10 +1,10 @@
 #include "chart_drawing.h"
 
+#include "report_format.h"
 #include "window_texts.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace zef {
@@ -22,6 +22,8 @@ constexpr Rgba kManaColour{0x20, 0x60, 0xd0};
 constexpr Rgba kDamageColour{0x30, 0x90, 0x40};
 constexpr Rgba kBelowZeroColour{0xe0, 0x30, 0x30, 0x50};
 constexpr Rgba kNoteColour{0xb0, 0x00, 0x00};
+constexpr Rgba kTipColour{0xff, 0xff, 0xe1};
+constexpr Rgba kTipBorderColour{0x80, 0x80, 0x80};
 constexpr std::size_t kMostTicks = 200;
 
 double Span(const ChartAxis& axis) { return axis.max > axis.min ? axis.max - axis.min : 1.0; }
@@ -163,13 +165,7 @@ std::vector<double> AxisTicks(const ChartAxis& axis)
     return ticks;
 }
 
-std::string TickLabel(double value)
-{
-    char text[64];
-    std::snprintf(text, sizeof text, "%.0f", value);
-    const std::string label = text;
-    return label == "-0" ? "0" : label;
-}
+std::string TickLabel(double value) { return IntegerFigure(value); }
 
 std::optional<ChartPlot> DrawChart(ChartCanvas& canvas, const ChartModel& model, double width, double height,
                                    double scale)
@@ -263,6 +259,37 @@ std::optional<ChartPlot> DrawChart(ChartCanvas& canvas, const ChartModel& model,
     DrawLegend(canvas, legend, width / 2, legendTop, styles, scale);
     canvas.text(width / 2, margin, model.title, styles.title);
     return plot;
+}
+
+void DrawTurnTip(ChartCanvas& canvas, const ChartPlot& plot, CanvasPoint at, std::string_view text, double scale)
+{
+    const TextStyle style = StylesAt(scale).label;
+    std::vector<std::string_view> lines;
+    double widest = 0;
+    for (std::size_t start = 0, end = 0; start <= text.size(); start = end + 1) {
+        end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        widest = std::max(widest, canvas.measure(lines.back(), style).width);
+    }
+    const double lineHeight = canvas.measure("X", style).height;
+    const double padding = 4 * scale;
+    const double offset = 12 * scale;
+    const double width = widest + 2 * padding;
+    const double height = double(lines.size()) * lineHeight + 2 * padding;
+    double left = at.x + offset;
+    if (left + width > plot.right) {
+        left = std::max(plot.left, at.x - offset - width);
+    }
+    double top = at.y + offset;
+    if (top + height > plot.bottom) {
+        top = std::max(plot.top, at.y - offset - height);
+    }
+    canvas.fillRectangle(left, top, width, height, kTipColour);
+    canvas.polyline({{left, top}, {left + width, top}, {left + width, top + height}, {left, top + height}, {left, top}},
+                    kTipBorderColour, 1 * scale, false);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        canvas.text(left + padding, top + padding + double(i) * lineHeight, lines[i], style);
+    }
 }
 
 }  // namespace zef

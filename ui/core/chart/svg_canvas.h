@@ -1,23 +1,19 @@
 // A ChartCanvas that writes SVG: every drawing command becomes one element,
-// so the export shows what the window shows. Texts are measured by the
-// window's own faces (the measure given), so they stand where they stand on
-// screen; the SVG names the same face.
+// so the file shows what the window shows. Texts are measured by the chart
+// font's own table and numbers are written without the C library's printf,
+// so the same drawing gives the same bytes on every system.
 #pragma once
 
 #include "chart_canvas.h"
 
-#include <functional>
 #include <string>
 
 namespace zef {
 
 class SvgCanvas : public ChartCanvas {
 public:
-    using Measure = std::function<TextExtent(std::string_view utf8, const TextStyle& style)>;
-
-    // `fontFamily` is the face the measure uses; `title` becomes the
-    // document's title.
-    SvgCanvas(double width, double height, std::string fontFamily, Measure measure, std::string_view title);
+    // `title` becomes the document's title.
+    SvgCanvas(double width, double height, std::string_view title);
 
     void fillRectangle(double x, double y, double width, double height, Rgba colour) override;
     void fillPolygon(const std::vector<CanvasPoint>& points, Rgba colour) override;
@@ -31,8 +27,6 @@ public:
 private:
     std::string body_;
     std::string head_;
-    std::string fontFamily_;
-    Measure measure_;
 };
 
 // `text` with the five characters XML gives a meaning escaped.

@@ -1,8 +1,8 @@
 // The treasury chart's drawing, on a canvas that records every command, and
-// its SVG and PNG exports: what the Windows window shows and saves.
+// its SVG: what both windows show and save.
 #include "chart_drawing.h"
 
-#include "chart_export.h"
+#include "case_name.h"
 #include "svg_canvas.h"
 #include "window_texts.h"
 
@@ -30,11 +30,18 @@ public:
         Rgba colour;
         bool dashed;
     };
+    struct Rectangle {
+        double left, top, right, bottom;
+    };
     std::vector<std::string> texts;
     std::vector<Line> lines;
     std::vector<std::vector<CanvasPoint>> polygons;
+    std::vector<Rectangle> rectangles;
 
-    void fillRectangle(double, double, double, double, Rgba) override {}
+    void fillRectangle(double x, double y, double width, double height, Rgba) override
+    {
+        rectangles.push_back({x, y, x + width, y + height});
+    }
     void fillPolygon(const std::vector<CanvasPoint>& points, Rgba) override { polygons.push_back(points); }
     void polyline(const std::vector<CanvasPoint>& points, Rgba colour, double, bool dashed) override
     {
@@ -82,6 +89,7 @@ TEST(ChartDrawing, TickLabelsAreWholeNumbers)
 {
     EXPECT_EQ(TickLabel(1500), "1500");
     EXPECT_EQ(TickLabel(-0.2), "0");
+    EXPECT_EQ(TickLabel(2.5), "2");
     EXPECT_EQ(TickLabel(-2000), "-2000");
 }
 
@@ -131,6 +139,38 @@ TEST(ChartDrawing, NoPlotInTooLittleRoom)
     EXPECT_FALSE(DrawChart(canvas, MakeChartModel(Recording()), 60, 40, 1.0));
 }
 
+struct TipCase {
+    const char* name;
+    double across;  // where the pointer is, as a share of the plot's width
+    double down;    // and of its height
+};
+
+class TurnTipPlacementTest : public ::testing::TestWithParam<TipCase> {};
+
+// Expected: the figures' box stays inside the plot and leaves the pointer free.
+TEST_P(TurnTipPlacementTest, BoxStaysInsideThePlotBesideThePointer)
+{
+    RecordingCanvas canvas;
+    const ChartPlot plot = *DrawChart(canvas, MakeChartModel(Recording()), 800, 460, 1.0);
+    const CanvasPoint at{plot.left + GetParam().across * (plot.right - plot.left),
+                         plot.top + GetParam().down * (plot.bottom - plot.top)};
+    canvas.texts.clear();
+    DrawTurnTip(canvas, plot, at, "tah 12, řádek 4 (Šam)\nzl: 100", 1.0);
+    EXPECT_EQ(canvas.texts, (std::vector<std::string>{"tah 12, řádek 4 (Šam)", "zl: 100"}));
+    const RecordingCanvas::Rectangle box = canvas.rectangles.back();
+    EXPECT_GE(box.left, plot.left);
+    EXPECT_LE(box.right, plot.right);
+    EXPECT_GE(box.top, plot.top);
+    EXPECT_LE(box.bottom, plot.bottom);
+    EXPECT_FALSE(at.x >= box.left && at.x <= box.right && at.y >= box.top && at.y <= box.bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(Corners, TurnTipPlacementTest,
+                         ::testing::Values(TipCase{"TopLeft", 0, 0}, TipCase{"TopRight", 1, 0},
+                                           TipCase{"BottomLeft", 0, 1}, TipCase{"BottomRight", 1, 1},
+                                           TipCase{"Middle", 0.5, 0.5}),
+                         testing::CaseName<TipCase>);
+
 TEST(SvgCanvas, EscapesText) { EXPECT_EQ(XmlEscaped("a<b & \"c\""), "a&lt;b &amp; &quot;c&quot;"); }
 
 TEST(SvgCanvas, WritesOneElementPerCommand)
@@ -138,7 +178,7 @@ TEST(SvgCanvas, WritesOneElementPerCommand)
     const ChartModel model = MakeChartModel(Recording());
     RecordingCanvas recorded;
     DrawChart(recorded, model, 800, 460, 1.0);
-    SvgCanvas svg(800, 460, "Tahoma", FakeMeasure, kChartTitle);
+    SvgCanvas svg(800, 460, kChartTitle);
     DrawChart(svg, model, 800, 460, 1.0);
     const std::string document = svg.document();
     const auto count = [&](std::string_view element) {
@@ -157,28 +197,6 @@ TEST(SvgCanvas, WritesOneElementPerCommand)
     EXPECT_NE(document.find("fill=\"#e03030\" fill-opacity=\"0.31\""), std::string::npos);
     EXPECT_NE(document.find(">Šam</text>"), std::string::npos);
     EXPECT_EQ(document.substr(document.size() - 7), "</svg>\n");
-}
-
-TEST(ChartExport, SvgMeasuresInTheWindowsFaces)
-{
-    const std::string document = ChartSvg(MakeChartModel(Recording()), 800, 460, 96);
-    EXPECT_NE(document.find("<title>Zlato a mana po tazích</title>"), std::string::npos);
-    EXPECT_NE(document.find(">zlato (zl)</text>"), std::string::npos);
-}
-
-TEST(ChartExport, PngIsAPictureOfTheChartsSize)
-{
-    const std::optional<std::string> png = ChartPng(MakeChartModel(Recording()), 800, 460, 96);
-    ASSERT_TRUE(png);
-    ASSERT_GT(png->size(), 24u);
-    EXPECT_EQ(png->substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
-    const auto big = [&](std::size_t at) {
-        return (std::uint32_t(std::uint8_t((*png)[at])) << 24) | (std::uint32_t(std::uint8_t((*png)[at + 1])) << 16) |
-               (std::uint32_t(std::uint8_t((*png)[at + 2])) << 8) | std::uint32_t(std::uint8_t((*png)[at + 3]));
-    };
-    EXPECT_EQ(png->substr(12, 4), "IHDR");
-    EXPECT_EQ(big(16), 800u);
-    EXPECT_EQ(big(20), 460u);
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #include "svg_canvas.h"
 
+#include "chart_font.h"
+
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace zef {
 
@@ -22,8 +23,12 @@ std::string Number(double value)
 
 std::string Colour(Rgba colour)
 {
-    char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", colour.r, colour.g, colour.b);
+    constexpr char kDigits[] = "0123456789abcdef";
+    std::string text = "#";
+    for (const std::uint8_t channel : {colour.r, colour.g, colour.b}) {
+        text += kDigits[channel >> 4];
+        text += kDigits[channel & 15];
+    }
     return text;
 }
 
@@ -76,8 +81,7 @@ std::string XmlEscaped(std::string_view text)
     return escaped;
 }
 
-SvgCanvas::SvgCanvas(double width, double height, std::string fontFamily, Measure measure, std::string_view title)
-    : fontFamily_(std::move(fontFamily)), measure_(std::move(measure))
+SvgCanvas::SvgCanvas(double width, double height, std::string_view title)
 {
     head_ = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" "
             "width=\"" +
@@ -109,7 +113,7 @@ void SvgCanvas::polyline(const std::vector<CanvasPoint>& points, Rgba colour, do
 
 void SvgCanvas::text(double x, double y, std::string_view utf8, const TextStyle& style)
 {
-    const double ascent = measure_(utf8, style).ascent;
+    const double ascent = measure(utf8, style).ascent;
     std::string element = "<text";
     if (style.vertical) {
         // Turned about its anchor: the baseline lies `ascent` to the right of x.
@@ -118,7 +122,7 @@ void SvgCanvas::text(double x, double y, std::string_view utf8, const TextStyle&
     } else {
         element += " x=\"" + Number(x) + "\" y=\"" + Number(y + ascent) + "\"";
     }
-    element += " font-family=\"" + XmlEscaped(fontFamily_) + ", sans-serif\" font-size=\"" + Number(style.size) +
+    element += " font-family=\"" + std::string(kChartFontFamily) + ", sans-serif\" font-size=\"" + Number(style.size) +
                "\" fill=\"" + Colour(style.colour) + "\"";
     if (style.bold) {
         element += " font-weight=\"bold\"";
@@ -129,7 +133,7 @@ void SvgCanvas::text(double x, double y, std::string_view utf8, const TextStyle&
     body_ += element + " xml:space=\"preserve\">" + XmlEscaped(utf8) + "</text>\n";
 }
 
-TextExtent SvgCanvas::measure(std::string_view utf8, const TextStyle& style) { return measure_(utf8, style); }
+TextExtent SvgCanvas::measure(std::string_view utf8, const TextStyle& style) { return ChartFontExtent(utf8, style); }
 
 std::string SvgCanvas::document() const { return head_ + body_ + "</svg>\n"; }
 

@@ -83,25 +83,23 @@ Range FiniteRange(const TurnRecording& recording, std::initializer_list<double T
     return range;
 }
 
-// The exponent of a positive finite value's leading decimal digit, and a power
-// of ten, worked out from decimal digits rather than with log10 and pow,
-// whose last bits differ between systems' libraries: the same plan must give
-// the same chart everywhere.
-int DecimalExponent(double value)
+// The power of ten of `x` (finite, above zero) in decimal notation, and ten to
+// a power, through decimal text rather than log10 and pow, whose last bits
+// differ between C libraries: every system finds the same ticks and scales.
+int DecimalExponent(double x)
 {
     char text[32];
-    const std::to_chars_result end = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific);
-    const std::string_view digits(text, static_cast<std::size_t>(end.ptr - text));
+    const char* end = std::to_chars(text, text + sizeof text, x, std::chars_format::scientific).ptr;
+    const char* digits = std::find(static_cast<const char*>(text), end, 'e') + 1;
     int exponent = 0;
-    const std::string_view after = digits.substr(digits.find('e') + 1);
-    std::from_chars(after.data() + (after.front() == '+' ? 1 : 0), after.data() + after.size(), exponent);
+    std::from_chars(digits + (*digits == '+' ? 1 : 0), end, exponent);
     return exponent;
 }
 
 double PowerOfTen(int exponent)
 {
     const std::string text = "1e" + std::to_string(exponent);
-    double power = 1;
+    double power = 0;
     std::from_chars(text.data(), text.data() + text.size(), power);
     return power;
 }
