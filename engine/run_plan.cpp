@@ -12,13 +12,18 @@
 
 namespace zef {
 
-PlanOutcome RunPlan(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes,
-                    const PlanProgress& progress, TurnObserver* observer)
+void LoadRunInputs(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes)
 {
     state.treasury = StartTreasury();
     state.sortPlan = true;
     LoadCatalogue(state, catalogueBytes);
     LoadPlan(state, planBytes);
+}
+
+PlanOutcome RunPlan(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes,
+                    const PlanProgress& progress, TurnObserver* observer)
+{
+    LoadRunInputs(state, catalogueBytes, planBytes);
     state.turn = 0;
     state.lastReportedTurn = 0;
     OrderPlan(state);
