@@ -1,0 +1,192 @@
+#include "plan_bound.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace zef {
+
+namespace {
+
+constexpr int kWeightRounds = 3;
+constexpr int kGoldenSteps = 30;
+const Extended kGoldenRatio = (std::sqrt(5.0L) - 1) / 2;
+
+// The search's sums are doubles rounded turn by turn; the bound works in
+// exact sums. A plan the bound calls short by less than this much gold or
+// mana may still pass in doubles, so it is given that much, and a bound is
+// raised by as much as its rounding could lose.
+Extended Slack(Extended scale) { return 1e-7L * std::fabs(scale) + 1e-3L; }
+Extended Margin(Extended value) { return 1e-9L * std::fabs(value) + 1e-6L; }
+
+// The lowest point of a convex function on [0, high].
+template <typename F>
+Extended LowestOn(Extended high, const F& f)
+{
+    Extended a = 0;
+    Extended b = high;
+    Extended x1 = b - kGoldenRatio * (b - a);
+    Extended x2 = a + kGoldenRatio * (b - a);
+    Extended f1 = f(x1);
+    Extended f2 = f(x2);
+    for (int i = 0; i < kGoldenSteps; ++i) {
+        if (f1 <= f2) {
+            b = x2;
+            x2 = x1;
+            f2 = f1;
+            x1 = b - kGoldenRatio * (b - a);
+            f1 = f(x1);
+        } else {
+            a = x1;
+            x1 = x2;
+            f1 = f2;
+            x2 = a + kGoldenRatio * (b - a);
+            f2 = f(x2);
+        }
+    }
+    return f(0) <= std::min(f1, f2) ? 0 : (f1 <= f2 ? x1 : x2);
+}
+
+// A weight past which every unit type that costs any of that stock is worth
+// less than nothing in every slot.
+Extended HighestWeight(const std::vector<TurnStep>& steps, Extended TurnStep::*price, Extended TurnStep::*upkeep)
+{
+    Extended damage = 0;
+    Extended cheapest = std::numeric_limits<Extended>::infinity();
+    for (const TurnStep& step : steps) {
+        damage = std::max(damage, step.damage);
+        for (const Extended cost : {step.*price, step.*upkeep}) {
+            if (cost > 0) {
+                cheapest = std::min(cheapest, cost);
+            }
+        }
+    }
+    return std::isinf(cheapest) ? 0 : 2 * damage / cheapest;
+}
+
+}  // namespace
+
+DamageBound::DamageBound(std::vector<TurnStep> steps, const Treasury& start, std::int32_t horizon)
+    : steps_(std::move(steps)), horizon_(horizon)
+{
+    // What the incomes and conversions bring, turn by turn, is the same for
+    // every plan: the turns of a plan that buys nothing and pays no upkeep.
+    Treasury incomes = start;
+    incomes.gold = 0;
+    incomes.mana = 0;
+    incomes.goldUpkeep = 0;
+    incomes.manaUpkeep = 0;
+    incomes.manaCap = std::numeric_limits<double>::infinity();
+    const TurnStep nothing{};
+    incomeGold_.assign(1, 0);
+    incomeMana_.assign(1, 0);
+    for (std::int32_t n = 1; n <= horizon_; ++n) {
+        SimulateTurn(incomes, nothing);
+        incomeGold_.push_back(incomes.gold);
+        incomeMana_.push_back(incomes.mana);
+    }
+    addWeights(0, 0);
+    for (const std::int32_t turns : {horizon_, horizon_ * 3 / 4, horizon_ / 2, horizon_ / 4}) {
+        if (turns > 0) {
+            addBestWeights(start, turns);
+        }
+    }
+}
+
+Extended DamageBound::slotValue(const TurnStep& step, std::int32_t turnsAfter, Extended gold, Extended mana) const
+{
+    return step.damage - gold * (step.goldPrice + step.goldUpkeep * turnsAfter) -
+           mana * (step.manaPrice + step.manaUpkeep * turnsAfter);
+}
+
+void DamageBound::addWeights(Extended gold, Extended mana)
+{
+    Weights w{gold, mana, {0}};
+    for (std::int32_t j = 0; j < horizon_; ++j) {
+        Extended best = -std::numeric_limits<Extended>::infinity();
+        for (const TurnStep& step : steps_) {
+            best = std::max(best, slotValue(step, j, gold, mana));
+        }
+        w.slotSums.push_back(w.slotSums.back() + best);
+    }
+    weights_.push_back(std::move(w));
+}
+
+void DamageBound::addBestWeights(const Treasury& start, std::int32_t turns)
+{
+    const Extended gold = start.gold + incomeGold_[turns] - Extended{start.goldUpkeep} * turns;
+    const Extended mana = start.mana + incomeMana_[turns] - Extended{start.manaUpkeep} * turns;
+    if (!(gold >= 0 && mana >= 0) || steps_.empty()) {
+        return;
+    }
+    const auto bound = [&](Extended goldWeight, Extended manaWeight) {
+        Extended sum = goldWeight * gold + manaWeight * mana;
+        for (std::int32_t j = 0; j < turns; ++j) {
+            Extended best = -std::numeric_limits<Extended>::infinity();
+            for (const TurnStep& step : steps_) {
+                best = std::max(best, slotValue(step, j, goldWeight, manaWeight));
+            }
+            sum += best;
+        }
+        return sum;
+    };
+    const Extended highGold = HighestWeight(steps_, &TurnStep::goldPrice, &TurnStep::goldUpkeep);
+    const Extended highMana = HighestWeight(steps_, &TurnStep::manaPrice, &TurnStep::manaUpkeep);
+    Extended goldWeight = 0;
+    Extended manaWeight = 0;
+    for (int round = 0; round < kWeightRounds; ++round) {
+        goldWeight = LowestOn(highGold, [&](Extended x) { return bound(x, manaWeight); });
+        manaWeight = LowestOn(highMana, [&](Extended x) { return bound(goldWeight, x); });
+    }
+    addWeights(goldWeight, manaWeight);
+}
+
+Extended DamageBound::weighed(const Weights& w, Extended gold, Extended mana, std::int32_t turns) const
+{
+    return w.gold * (gold + Slack(gold)) + w.mana * (mana + Slack(mana)) + w.slotSums[turns];
+}
+
+std::optional<Extended> DamageBound::added(const Treasury& t, std::int32_t turn, std::int32_t turns) const
+{
+    // Prices and upkeeps are never below zero: a stock already short before
+    // any of them has no plan of this length.
+    const Extended gold = t.gold + (incomeGold_[turn + turns] - incomeGold_[turn]) - Extended{t.goldUpkeep} * turns;
+    const Extended mana = t.mana + (incomeMana_[turn + turns] - incomeMana_[turn]) - Extended{t.manaUpkeep} * turns;
+    if (gold < -Slack(gold) || mana < -Slack(mana)) {
+        return std::nullopt;
+    }
+    Extended least = std::numeric_limits<Extended>::infinity();
+    for (const Weights& w : weights_) {
+        least = std::min(least, weighed(w, gold, mana, turns));
+    }
+    return least;
+}
+
+Extended DamageBound::most(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const
+{
+    Extended best = t.damage;
+    const std::int32_t last = std::min(turnsLeft, horizon_ - turn);
+    for (std::int32_t m = 1; m <= last; ++m) {
+        if (const std::optional<Extended> more = added(t, turn, m)) {
+            best = std::max(best, t.damage + *more);
+        }
+    }
+    return best + Margin(best);
+}
+
+bool DamageBound::exceeds(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft, Extended damage) const
+{
+    if (t.damage + Margin(t.damage) > damage) {
+        return true;
+    }
+    // Longer plans add more damage, as a rule: they are tried first.
+    for (std::int32_t m = std::min(turnsLeft, horizon_ - turn); m >= 1; --m) {
+        const std::optional<Extended> more = added(t, turn, m);
+        if (more && t.damage + *more + Margin(t.damage + *more) > damage) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace zef
