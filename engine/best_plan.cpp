@@ -18,9 +18,7 @@ namespace zef {
 namespace {
 
 // Points kept per turn by the quick search that finds a first good plan.
-constexpr std::size_t kBeam = 48;
-// Plan lines when the 20 do not count, to see whether they bind.
-constexpr int kUnlimitedLines = 255;
+constexpr std::size_t kBeam = 128;
 constexpr double kMoreStock = 1.1;
 
 struct Solved {
@@ -61,29 +59,55 @@ NoPlanReason WhyNone(const SearchProblem& problem)
     return TreasuryNegative(problem.start) ? NoPlanReason::OutOfStock : NoPlanReason::Reserve;
 }
 
-Solved SolveMostDamage(const SearchProblem& problem, std::int32_t turns, const SearchLimits& limits)
+// The same problem with as many plan lines as turns: the line limit can
+// never bind, and points differing only in their line in progress compare.
+SearchProblem WithoutLineLimit(SearchProblem problem, std::int32_t turns)
 {
-    const SearchOutcome quick = SearchPlans(problem, {turns, std::nullopt, kBeam}, limits);
-    const SearchOutcome full = SearchPlans(problem, {turns, std::nullopt, 0}, limits, quick.best);
-    Solved solved{full.best, full.stop == SearchStop::Complete,       NoPlanReason::None, full.damageBound,
-                  0,         quick.statesVisited + full.statesVisited};
+    problem.maxLines = std::max(problem.maxLines, static_cast<int>(turns));
+    return problem;
+}
+
+bool WithinLines(const SearchProblem& problem, const std::optional<FoundPlan>& plan)
+{
+    return plan && static_cast<int>(plan->lines.size()) <= problem.maxLines;
+}
+
+Solved SolveMostDamageOnce(const SearchProblem& problem, std::int32_t turns, const SearchLimits& limits,
+                           const DamageBound& bound)
+{
+    const SearchOutcome quick = SearchPlans(problem, {turns, std::nullopt, kBeam}, limits, bound);
+    const SearchOutcome full = SearchPlans(problem, {turns, std::nullopt, 0}, limits, bound, quick.best);
+    Solved solved;
+    solved.plan = full.best;
+    solved.proven = full.stop == SearchStop::Complete;
+    solved.damageBound = full.damageBound;
+    solved.visited = quick.statesVisited + full.statesVisited;
     if (solved.proven && !solved.plan) {
         solved.reason = WhyNone(problem);
     }
     return solved;
 }
 
+// The best without the line limit is the best with it when it keeps to it.
+Solved SolveMostDamage(const SearchProblem& problem, std::int32_t turns, const SearchLimits& limits)
+{
+    const DamageBound bound = BoundFor(problem, turns);
+    Solved free = SolveMostDamageOnce(WithoutLineLimit(problem, turns), turns, limits, bound);
+    if (!free.proven || !free.plan || WithinLines(problem, free.plan)) {
+        return free;
+    }
+    Solved limited = SolveMostDamageOnce(problem, turns, limits, bound);
+    limited.visited += free.visited;
+    return limited;
+}
+
 // The fewest turns after which some plan could reach `damage` by the bound;
 // none within kMaxBestPlanTurns.
 std::optional<std::int32_t> FewestTurnsBound(const SearchProblem& problem, std::int64_t damage)
 {
-    std::vector<TurnStep> steps;
-    for (const SearchRow& row : problem.rows) {
-        steps.push_back(row.step);
-    }
     const Extended needed = Extended(damage) - 0.5L;
     for (std::int32_t horizon = 64;; horizon = std::min(2 * horizon, kMaxBestPlanTurns)) {
-        const DamageBound bound(steps, problem.start, horizon);
+        const DamageBound bound = BoundFor(problem, horizon);
         if (bound.most(problem.start, 0, horizon) >= needed) {
             std::int32_t low = 0;
             std::int32_t high = horizon;
@@ -103,6 +127,17 @@ std::optional<std::int32_t> FewestTurnsBound(const SearchProblem& problem, std::
     }
 }
 
+// Whether any unit type can be recruited in the first turn without taking
+// gold or mana below zero.
+bool AnyFirstTurn(const SearchProblem& problem)
+{
+    return std::any_of(problem.rows.begin(), problem.rows.end(), [&](const SearchRow& row) {
+        Treasury t = problem.start;
+        SimulateTurn(t, row.step);
+        return t.gold >= 0 && t.mana >= 0;
+    });
+}
+
 // Whether a plan of at most `turns` turns reaches `damage`: the plan, or
 // none with whether that is proven and whether every plan ends before.
 struct Decision {
@@ -111,17 +146,30 @@ struct Decision {
     bool allPlansEnd = false;
 };
 
-Decision Decide(const SearchProblem& problem, std::int32_t turns, std::int64_t damage, const SearchLimits& limits,
-                std::uint64_t& visited)
+Decision DecideOnce(const SearchProblem& problem, std::int32_t turns, std::int64_t damage, const SearchLimits& limits,
+                    const DamageBound& bound, std::uint64_t& visited)
 {
-    const SearchOutcome quick = SearchPlans(problem, {turns, damage, kBeam}, limits);
+    const SearchOutcome quick = SearchPlans(problem, {turns, damage, kBeam}, limits, bound);
     visited += quick.statesVisited;
     if (quick.best) {
         return {quick.best, true, false};
     }
-    const SearchOutcome full = SearchPlans(problem, {turns, damage, 0}, limits);
+    const SearchOutcome full = SearchPlans(problem, {turns, damage, 0}, limits, bound);
     visited += full.statesVisited;
     return {full.best, full.stop == SearchStop::Complete, full.allPlansEnd};
+}
+
+// No plan without the line limit is no plan with it; one that keeps to the
+// limit is a plan with it.
+Decision Decide(const SearchProblem& problem, std::int32_t turns, std::int64_t damage, const SearchLimits& limits,
+                std::uint64_t& visited)
+{
+    const DamageBound bound = BoundFor(problem, turns);
+    const Decision free = DecideOnce(WithoutLineLimit(problem, turns), turns, damage, limits, bound, visited);
+    if (!free.proven || !free.plan || WithinLines(problem, free.plan)) {
+        return free;
+    }
+    return DecideOnce(problem, turns, damage, limits, bound, visited);
 }
 
 Solved SolveFewestTurns(const SearchProblem& problem, std::int64_t damage, const SearchLimits& limits)
@@ -135,6 +183,11 @@ Solved SolveFewestTurns(const SearchProblem& problem, std::int64_t damage, const
     if (problem.rows.empty()) {
         solved.proven = true;
         solved.reason = NoPlanReason::NoUnitType;
+        return solved;
+    }
+    if (!AnyFirstTurn(problem)) {
+        solved.proven = true;
+        solved.reason = NoPlanReason::OutOfStock;
         return solved;
     }
     const std::optional<std::int32_t> lowest = FewestTurnsBound(problem, damage);
@@ -278,9 +331,12 @@ void Explain(BestPlanResult& result, const SearchProblem& problem, const BestPla
     if (!TimeLeft(limits)) {
         return;
     }
-    const Solved longer = SolveMostDamage(problem, std::min(plan.turns + 1, kMaxBestPlanTurns), limits);
+    // One turn more than was asked for, or than the fewest turns took.
+    const std::int64_t turns = request.question == BestPlanQuestion::MostDamage ? request.target : plan.turns;
+    const auto moreTurns = static_cast<std::int32_t>(std::min<std::int64_t>(turns + 1, kMaxBestPlanTurns));
+    const Solved longer = SolveMostDamage(problem, moreTurns, limits);
     if (longer.plan) {
-        result.oneMoreTurn = WhatIfOf(longer);
+        result.oneMoreTurn = WhatIf{moreTurns, longer.plan->end.damage, longer.proven};
         if (request.question == BestPlanQuestion::MostDamage && longer.plan->end.damage > plan.end.damage) {
             result.binding.push_back(PlanLimit::Turns);
         }
@@ -299,12 +355,10 @@ void Explain(BestPlanResult& result, const SearchProblem& problem, const BestPla
     if (Better(request, Solve(moreMana, request, request.target, limits), plan)) {
         result.binding.push_back(PlanLimit::Mana);
     }
-    if (static_cast<int>(plan.lines.size()) >= problem.maxLines) {
-        SearchProblem moreLines = problem;
-        moreLines.maxLines = kUnlimitedLines;
-        if (Better(request, Solve(moreLines, request, request.target, limits), plan)) {
-            result.binding.push_back(PlanLimit::Lines);
-        }
+    SearchProblem moreLines = problem;
+    moreLines.maxLines = kMaxBestPlanTurns;
+    if (Better(request, Solve(moreLines, request, request.target, limits), plan)) {
+        result.binding.push_back(PlanLimit::Lines);
     }
     if (plan.lines.empty()) {
         return;

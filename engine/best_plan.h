@@ -69,8 +69,9 @@ struct PlanAnswer {
     std::string report;     // the planning run's report of it (Windows-1250)
 };
 
-// What a changed request would give: its damage (MostDamage) or turns
-// (FewestTurns), and whether that is proven.
+// What a changed request would give: the most damage within one turn
+// more, or with 10 % more gold the most damage (MostDamage) or the fewest
+// turns (FewestTurns); and whether that is proven.
 struct WhatIf {
     std::int32_t turns = 0;
     double damage = 0;
@@ -86,7 +87,7 @@ struct BestPlanResult {
     double damageBound = 0;
     std::int32_t turnsBound = 0;
     std::vector<PlanLimit> binding;
-    std::optional<WhatIf> oneMoreTurn;
+    std::optional<WhatIf> oneMoreTurn;  // its turns: the turns allowed
     std::optional<WhatIf> moreGold;
     std::optional<PlanAnswer> runnerUp;
     std::int64_t runnerUpWithout = 0;  // the row the runner-up does without

@@ -9,6 +9,9 @@ namespace zef {
 namespace {
 
 constexpr int kWeightRounds = 3;
+// Weights are fitted to plans of at most this many turns; longer ones take
+// them as they are, which only makes their bound less tight.
+constexpr std::int32_t kWeightTurns = 1024;
 constexpr int kGoldenSteps = 30;
 const Extended kGoldenRatio = (std::sqrt(5.0L) - 1) / 2;
 
@@ -86,7 +89,8 @@ DamageBound::DamageBound(std::vector<TurnStep> steps, const Treasury& start, std
         incomeMana_.push_back(incomes.mana);
     }
     addWeights(0, 0);
-    for (const std::int32_t turns : {horizon_, horizon_ * 3 / 4, horizon_ / 2, horizon_ / 4}) {
+    const std::int32_t fitted = std::min(horizon_, kWeightTurns);
+    for (const std::int32_t turns : {fitted, fitted * 3 / 4, fitted / 2, fitted / 4}) {
         if (turns > 0) {
             addBestWeights(start, turns);
         }
@@ -172,6 +176,21 @@ Extended DamageBound::most(const Treasury& t, std::int32_t turn, std::int32_t tu
         }
     }
     return best + Margin(best);
+}
+
+Extended DamageBound::atEnd(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const
+{
+    // most() over a few lengths only: all, and halves towards both ends.
+    Extended best = t.damage;
+    const std::int32_t last = std::min(turnsLeft, horizon_ - turn);
+    for (std::int32_t part = last; part > 0; part /= 2) {
+        for (const std::int32_t m : {part, last - part + 1}) {
+            if (const std::optional<Extended> more = added(t, turn, m)) {
+                best = std::max(best, t.damage + *more);
+            }
+        }
+    }
+    return best;
 }
 
 bool DamageBound::exceeds(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft, Extended damage) const

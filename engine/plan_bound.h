@@ -30,6 +30,9 @@ public:
     // at most `turnsLeft` more turns, its own damage included. A point with
     // no way on has its own damage.
     Extended most(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const;
+    // Its own damage and what plans of all `turnsLeft` turns could add: a
+    // guide to how promising it is, no bound.
+    Extended atEnd(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const;
     // Whether most() exceeds `damage`; faster, as it stops at the first
     // length of plan that could.
     bool exceeds(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft, Extended damage) const;

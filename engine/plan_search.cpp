@@ -7,14 +7,18 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 #include <numeric>
+#include <tuple>
 
 namespace zef {
 
 namespace {
 
 constexpr std::uint8_t kNoRow = 0xFF;
-constexpr std::uint64_t kClockInterval = 256;
+constexpr std::uint64_t kClockInterval = 16;
+// Turns left up to which the beam ranks its points by the whole bound.
+constexpr std::int32_t kRankedByBound = 128;
 constexpr std::uint64_t kHookInterval = 1 << 16;
 
 // A point of the search: the treasury after `turn` turns of one plan, with
@@ -24,18 +28,18 @@ struct Node {
     std::int32_t parent;  // in the turn before
     std::int32_t run;     // turns of the line in progress; 1 for a line begun in this turn
     std::uint8_t row;     // of the line in progress, kNoRow before the first
-    std::uint8_t lines;   // plan lines so far, the one in progress included
+    std::uint16_t lines;  // plan lines so far, the one in progress included
 };
 
-bool NoWorse(const Node& a, const Node& b)
+bool NoWorse(const Treasury& a, const Treasury& b)
 {
-    return a.t.damage >= b.t.damage && a.t.gold >= b.t.gold && a.t.mana >= b.t.mana &&
-           a.t.goldUpkeep <= b.t.goldUpkeep && a.t.manaUpkeep <= b.t.manaUpkeep && a.lines <= b.lines;
+    return a.damage >= b.damage && a.gold >= b.gold && a.mana >= b.mana && a.goldUpkeep <= b.goldUpkeep &&
+           a.manaUpkeep <= b.manaUpkeep;
 }
 
 class Search {
 public:
-    Search(const SearchProblem& problem, const SearchGoal& goal, const SearchLimits& limits,
+    Search(const SearchProblem& problem, const SearchGoal& goal, const SearchLimits& limits, const DamageBound& bound,
            const std::optional<FoundPlan>& known);
     SearchOutcome run();
 
@@ -49,40 +53,37 @@ private:
     void expand(const Node& node, std::int32_t index, std::int32_t turn, std::vector<Node>& next);
     void addChild(const Node& node, std::int32_t index, std::uint8_t row, bool newLine, std::int32_t turn,
                   std::vector<Node>& next);
+    // Whether `a` can do at least as well as `b` whatever follows.
+    bool dominates(const Node& a, const Node& b) const;
     void keepNonDominated(std::vector<Node>& layer) const;
     void keepBeam(std::vector<Node>& layer, std::int32_t turn) const;
-    // Takes the layer's finished plans as answers; true when one is enough.
+    // Takes the best of the plans that end in this turn as the answer when it
+    // is better; true when it is enough.
     bool consider(const std::vector<Node>& layer, std::int32_t turn);
     FoundPlan planOf(std::int32_t turn, std::int32_t index) const;
-    bool stopped();
+    // Counts a point visited; true when the search is to stop. `pending`:
+    // the points of the next turn so far, which take memory too.
+    bool stopped(std::size_t pending);
     Extended layerBound(const std::vector<Node>& layer, std::int32_t turn) const;
 
     const SearchProblem& problem_;
     SearchGoal goal_;
     const SearchLimits& limits_;
-    DamageBound bound_;
+    const DamageBound& bound_;
     std::vector<std::vector<char>> writable_;  // [row][turns]
     std::vector<char> allWritable_;
     std::vector<std::vector<Node>> layers_;
     std::optional<FoundPlan> best_;
     std::uint64_t visited_ = 0;
+    std::uint64_t kept_ = 0;  // points in layers_
     std::int32_t turn_ = 0;
     SearchStop stop_ = SearchStop::Complete;
     bool cut_ = false;  // a point was dropped because it could not beat the best
 };
 
-std::vector<TurnStep> StepsOf(const SearchProblem& problem)
-{
-    std::vector<TurnStep> steps;
-    for (const SearchRow& row : problem.rows) {
-        steps.push_back(row.step);
-    }
-    return steps;
-}
-
 Search::Search(const SearchProblem& problem, const SearchGoal& goal, const SearchLimits& limits,
-               const std::optional<FoundPlan>& known)
-    : problem_(problem), goal_(goal), limits_(limits), bound_(StepsOf(problem), problem.start, goal.maxTurns)
+               const DamageBound& bound, const std::optional<FoundPlan>& known)
+    : problem_(problem), goal_(goal), limits_(limits), bound_(bound)
 {
     for (const SearchRow& row : problem.rows) {
         std::vector<char> counts(static_cast<std::size_t>(goal.maxTurns) + 1, 0);
@@ -117,7 +118,7 @@ bool Search::promising(const Node& node, std::int32_t turn) const
 void Search::addChild(const Node& node, std::int32_t index, std::uint8_t row, bool newLine, std::int32_t turn,
                       std::vector<Node>& next)
 {
-    Node child{node.t, index, newLine ? 1 : node.run + 1, row, static_cast<std::uint8_t>(node.lines + newLine)};
+    Node child{node.t, index, newLine ? 1 : node.run + 1, row, static_cast<std::uint16_t>(node.lines + newLine)};
     SimulateTurn(child.t, problem_.rows[row].step);
     // Gold and mana stay at zero or more after every turn (a NaN does not).
     if (!(child.t.gold >= 0 && child.t.mana >= 0)) {
@@ -147,40 +148,55 @@ void Search::expand(const Node& node, std::int32_t index, std::int32_t turn, std
     }
 }
 
+bool Search::dominates(const Node& a, const Node& b) const
+{
+    if (!NoWorse(a.t, b.t)) {
+        return false;
+    }
+    if (a.row == b.row && runKey(a) == runKey(b)) {
+        return a.lines <= b.lines;
+    }
+    // A point whose line can end here can go on as the other does with a
+    // new line, where any turns of that line can be written.
+    return closable(a) && b.row != kNoRow && allWritable_[b.row] &&
+           (a.lines + 1 <= b.lines || problem_.maxLines >= goal_.maxTurns);
+}
+
 void Search::keepNonDominated(std::vector<Node>& layer) const
 {
     std::vector<std::uint32_t> order(layer.size());
     std::iota(order.begin(), order.end(), 0u);
-    const auto key = [&](const Node& n) { return std::pair(n.row, runKey(n)); };
     std::sort(order.begin(), order.end(), [&](std::uint32_t ia, std::uint32_t ib) {
-        const Node& a = layer[ia];
-        const Node& b = layer[ib];
-        if (key(a) != key(b)) {
-            return key(a) < key(b);
+        const Treasury& a = layer[ia].t;
+        const Treasury& b = layer[ib].t;
+        if (a.damage != b.damage) {
+            return a.damage > b.damage;
         }
-        if (a.t.damage != b.t.damage) {
-            return a.t.damage > b.t.damage;
+        if (a.gold != b.gold) {
+            return a.gold > b.gold;
         }
-        if (a.t.gold != b.t.gold) {
-            return a.t.gold > b.t.gold;
-        }
-        if (a.t.mana != b.t.mana) {
-            return a.t.mana > b.t.mana;
+        if (a.mana != b.mana) {
+            return a.mana > b.mana;
         }
         return ia < ib;
     });
+    // Sorted by damage first, so only points kept before can be no worse:
+    // those of the same line in progress, and those whose line can end.
+    std::map<std::pair<std::uint8_t, std::int32_t>, std::vector<std::uint32_t>> sameLine;
+    std::vector<std::uint32_t> canEnd;
     std::vector<Node> kept;
-    std::size_t groupStart = 0;
     for (const std::uint32_t i : order) {
         const Node& candidate = layer[i];
-        if (groupStart < kept.size() && key(kept[groupStart]) != key(candidate)) {
-            groupStart = kept.size();
+        std::vector<std::uint32_t>& group = sameLine[{candidate.row, runKey(candidate)}];
+        const auto beats = [&](std::uint32_t k) { return dominates(kept[k], candidate); };
+        if (std::any_of(group.begin(), group.end(), beats) || std::any_of(canEnd.begin(), canEnd.end(), beats)) {
+            continue;
         }
-        // Sorted by damage first, so only earlier points can be no worse.
-        const bool dominated = std::any_of(kept.begin() + static_cast<std::ptrdiff_t>(groupStart), kept.end(),
-                                           [&](const Node& k) { return NoWorse(k, candidate); });
-        if (!dominated) {
-            kept.push_back(candidate);
+        const auto k = static_cast<std::uint32_t>(kept.size());
+        kept.push_back(candidate);
+        group.push_back(k);
+        if (closable(candidate)) {
+            canEnd.push_back(k);
         }
     }
     layer = std::move(kept);
@@ -191,9 +207,13 @@ void Search::keepBeam(std::vector<Node>& layer, std::int32_t turn) const
     if (goal_.beam == 0 || layer.size() <= goal_.beam) {
         return;
     }
+    // Ranked by the bound; where it takes long, by a quicker guide.
+    const std::int32_t turnsLeft = goal_.maxTurns - turn;
     std::vector<std::pair<Extended, std::uint32_t>> ranked;
     for (std::uint32_t i = 0; i < layer.size(); ++i) {
-        ranked.emplace_back(bound(layer[i], turn), i);
+        const Treasury& t = layer[i].t;
+        ranked.emplace_back(
+            turnsLeft <= kRankedByBound ? bound_.most(t, turn, turnsLeft) : bound_.atEnd(t, turn, turnsLeft), i);
     }
     std::nth_element(
         ranked.begin(), ranked.begin() + static_cast<std::ptrdiff_t>(goal_.beam), ranked.end(),
@@ -209,21 +229,24 @@ void Search::keepBeam(std::vector<Node>& layer, std::int32_t turn) const
 
 bool Search::consider(const std::vector<Node>& layer, std::int32_t turn)
 {
+    // Of the plans that end here the one with the most damage, then the
+    // fewest lines, then the most gold.
+    std::optional<std::size_t> found;
     for (std::size_t i = 0; i < layer.size(); ++i) {
         const Node& node = layer[i];
-        if (!closable(node) || !LeavesReserve(node.t, problem_.reserve)) {
+        if (!closable(node) || !LeavesReserve(node.t, problem_.reserve) ||
+            (goal_.enough && !Reaches(node.t, *goal_.enough))) {
             continue;
         }
-        if (goal_.enough) {
-            if (Reaches(node.t, *goal_.enough)) {
-                best_ = planOf(turn, static_cast<std::int32_t>(i));
-                return true;
-            }
-        } else if (!best_ || node.t.damage > best_->end.damage) {
-            best_ = planOf(turn, static_cast<std::int32_t>(i));
+        if (!found || std::tuple(node.t.damage, -node.lines, node.t.gold) >
+                          std::tuple(layer[*found].t.damage, -layer[*found].lines, layer[*found].t.gold)) {
+            found = i;
         }
     }
-    return false;
+    if (found && (goal_.enough || !best_ || layer[*found].t.damage > best_->end.damage)) {
+        best_ = planOf(turn, static_cast<std::int32_t>(*found));
+    }
+    return found && goal_.enough;
 }
 
 FoundPlan Search::planOf(std::int32_t turn, std::int32_t index) const
@@ -242,10 +265,10 @@ FoundPlan Search::planOf(std::int32_t turn, std::int32_t index) const
     return plan;
 }
 
-bool Search::stopped()
+bool Search::stopped(std::size_t pending)
 {
     ++visited_;
-    if (visited_ >= limits_.maxStates) {
+    if (visited_ >= limits_.maxStates || kept_ + pending >= limits_.maxStates) {
         stop_ = SearchStop::States;
     } else if (visited_ % kClockInterval == 0 && std::chrono::steady_clock::now() >= limits_.deadline) {
         stop_ = SearchStop::Deadline;
@@ -275,7 +298,7 @@ SearchOutcome Search::run()
         std::vector<Node> next;
         const std::vector<Node>& layer = layers_[turn_];
         for (std::size_t i = 0; i < layer.size() && stop_ == SearchStop::Complete; ++i) {
-            if (!stopped()) {
+            if (!stopped(next.size())) {
                 expand(layer[i], static_cast<std::int32_t>(i), turn_, next);
             }
         }
@@ -284,6 +307,7 @@ SearchOutcome Search::run()
         }
         keepNonDominated(next);
         keepBeam(next, turn_ + 1);
+        kept_ += next.size();
         layers_.push_back(std::move(next));
         enough = consider(layers_.back(), turn_ + 1);
     }
@@ -309,10 +333,19 @@ bool LeavesReserve(const Treasury& end, int reserve)
     return projection.goldTurns >= reserve && projection.manaTurns >= reserve;
 }
 
-SearchOutcome SearchPlans(const SearchProblem& problem, const SearchGoal& goal, const SearchLimits& limits,
-                          const std::optional<FoundPlan>& known)
+DamageBound BoundFor(const SearchProblem& problem, std::int32_t maxTurns)
 {
-    return Search(problem, goal, limits, known).run();
+    std::vector<TurnStep> steps;
+    for (const SearchRow& row : problem.rows) {
+        steps.push_back(row.step);
+    }
+    return DamageBound(std::move(steps), problem.start, maxTurns);
+}
+
+SearchOutcome SearchPlans(const SearchProblem& problem, const SearchGoal& goal, const SearchLimits& limits,
+                          const DamageBound& bound, const std::optional<FoundPlan>& known)
+{
+    return Search(problem, goal, limits, bound, known).run();
 }
 
 }  // namespace zef

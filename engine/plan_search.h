@@ -6,6 +6,7 @@
 // turn and finds a good plan fast; run without, it proves the best.
 #pragma once
 
+#include "plan_bound.h"
 #include "plan_progress.h"
 #include "planning_state.h"
 #include "turn_kernel.h"
@@ -57,7 +58,8 @@ using SearchHook = std::function<bool(const SearchProgress&)>;
 // What stops a search before it has proved its answer.
 struct SearchLimits {
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
-    std::uint64_t maxStates = 20'000'000;
+    // Points visited, and points kept for the turns to come, at most.
+    std::uint64_t maxStates = 4'000'000;
     SearchHook hook;
 };
 
@@ -84,11 +86,15 @@ struct SearchGoal {
     std::size_t beam = 0;
 };
 
+// The bound on plans of the problem of at most `maxTurns` turns.
+DamageBound BoundFor(const SearchProblem& problem, std::int32_t maxTurns);
+
 // The feasible plan of at most goal.maxTurns turns with the most damage
 // (with goal.enough: one that reaches it), starting from `known`, a plan
-// found before, when given.
+// found before, when given. `bound` is BoundFor(problem, goal.maxTurns), or
+// one of a longer horizon.
 SearchOutcome SearchPlans(const SearchProblem& problem, const SearchGoal& goal, const SearchLimits& limits,
-                          const std::optional<FoundPlan>& known = std::nullopt);
+                          const DamageBound& bound, const std::optional<FoundPlan>& known = std::nullopt);
 
 // Whether the rounded damage of a plan ending in `end` reaches `damage`.
 bool Reaches(const Treasury& end, std::int64_t damage);
