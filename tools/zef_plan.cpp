@@ -1,4 +1,5 @@
 // zef-plan: one planning run in a folder, its report on standard output.
+#include "best_plan_command.h"
 #include "catalogue.h"
 #include "data_file.h"
 #include "explain.h"
@@ -6,6 +7,7 @@
 #include "plan_directives.h"
 #include "plan_file.h"
 #include "run_plan.h"
+#include "same_file.h"
 #include "standard_output.h"
 #include "turn_budget.h"
 #include "turn_csv.h"
@@ -24,6 +26,8 @@ std::string Usage()
 {
     std::string usage = "Usage: zef-plan [-C DIR] [--utf8] [--csv FILE [--no-report]]\n"
                         "       zef-plan [-C DIR] --explain\n"
+                        "       zef-plan [-C DIR] (--most-damage-by N | --fewest-turns-to D) [--units LIST]\n"
+                        "                [--reserve R] [--max-seconds S] [--write-plan FILE] [--no-report]\n"
                         "\n"
                         "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
                         "its report to standard output, as Windows-1250 text with CR LF line ends.\n"
@@ -43,22 +47,26 @@ std::string Usage()
         usage += "                " + name + std::string(directive.meaning) + "; if absent " +
                  zef::IfAbsentText(directive) + "\n";
     }
-    return usage + "\n"
-                   "  -C DIR      run in DIR instead of the current directory\n"
-                   "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
-                   "  --csv FILE  also write every simulated turn to FILE as CSV (UTF-8, CR LF,\n"
-                   "              a header row): turn, line (in rekrut.txt), unit, gold, mana,\n"
-                   "              gold_upkeep, mana_upkeep, gold_income, mana_income, damage;\n"
-                   "              FILE is taken before -C; \"-\" is standard output; a file is\n"
-                   "              replaced only when the run succeeds\n"
-                   "  --no-report write no report (needed with --csv -)\n"
-                   "  --explain   instead of the report, write what in rekrut.txt may not be what\n"
-                   "              was meant, one finding a line (UTF-8): numbers written with a\n"
-                   "              thousands separator or a letter O, unit numbers without a row,\n"
-                   "              plan lines past the 20th, lines that recruit nothing or have\n"
-                   "              no amount, and the plan lines where gold and mana first fall\n"
-                   "              below zero\n"
-                   "  --help      show this text\n";
+    return usage +
+           "\n"
+           "  -C DIR      run in DIR instead of the current directory\n"
+           "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
+           "  --csv FILE  also write every simulated turn to FILE as CSV (UTF-8, CR LF,\n"
+           "              a header row): turn, line (in rekrut.txt), unit, gold, mana,\n"
+           "              gold_upkeep, mana_upkeep, gold_income, mana_income, damage;\n"
+           "              FILE is taken before -C; \"-\" is standard output; a file is\n"
+           "              replaced only when the run succeeds\n"
+           "  --no-report write no report (needed with --csv -)\n"
+           "  --explain   instead of the report, write what in rekrut.txt may not be what\n"
+           "              was meant, one finding a line (UTF-8): numbers written with a\n"
+           "              thousands separator or a letter O, unit numbers without a row,\n"
+           "              plan lines past the 20th, lines that recruit nothing or have\n"
+           "              no amount, and the plan lines where gold and mana first fall\n"
+           "              below zero\n"
+           "  --help      show this text\n"
+           "\n"
+           "The best plan for the folder's catalogue and economy:\n" +
+           zef::BestPlanUsage();
 }
 
 int Fail(const std::string& message)
@@ -69,13 +77,7 @@ int Fail(const std::string& message)
 
 std::string ErrnoText(const std::string& name) { return name + ": " + std::strerror(errno); }
 
-// The same file, through a link too, or the same name when it does not exist yet.
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) || std::filesystem::absolute(a, error).lexically_normal() ==
-                                                           std::filesystem::absolute(b, error).lexically_normal();
-}
+using zef::SameFile;
 
 // Where --csv writes: standard output, or a file that is replaced only once
 // the run has succeeded.
@@ -135,6 +137,7 @@ int main(int argc, char** argv)
     bool explain = false;
     const char* folder = nullptr;
     const char* csv = nullptr;
+    zef::BestPlanArguments bestPlanArguments;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -149,6 +152,8 @@ int main(int argc, char** argv)
             folder = argv[++i];
         } else if (arg == "--csv" && i + 1 < argc) {
             csv = argv[++i];
+        } else if (zef::IsBestPlanOption(arg) && i + 1 < argc) {
+            bestPlanArguments.emplace_back(arg, argv[++i]);
         } else {
             std::fputs(Usage().c_str(), stderr);
             return 2;
@@ -158,6 +163,19 @@ int main(int argc, char** argv)
     if (explain && (csv || !report)) {
         std::fputs(Usage().c_str(), stderr);
         return 2;
+    }
+    // The best plan, with its report, takes the report's place too.
+    std::optional<zef::BestPlanOptions> bestPlan;
+    if (!bestPlanArguments.empty()) {
+        if (explain || csv) {
+            std::fputs(Usage().c_str(), stderr);
+            return 2;
+        }
+        bestPlan = zef::ParseBestPlanOptions(bestPlanArguments, folder ? folder : ".");
+        if (!bestPlan) {
+            return 2;
+        }
+        bestPlan->report = report;
     }
     if (csv && report && std::string_view(csv) == "-") {
         std::fputs("zef-plan: --csv - writes to standard output, where the report goes: add --no-report\n", stderr);
@@ -184,6 +202,9 @@ int main(int argc, char** argv)
         if (error) {
             return Fail(std::string(folder) + ": " + error.message());
         }
+    }
+    if (bestPlan) {
+        return zef::RunBestPlanCommand(*bestPlan);
     }
     try {
         if (explain) {
