@@ -3,10 +3,12 @@
 #include "best_plan.h"
 #include "case_name.h"
 #include "line_amount.h"
+#include "plan_bound.h"
 #include "plan_inputs.h"
 #include "plan_search.h"
 #include "random_catalogue.h"
 #include "recruit.h"
+#include "report_format.h"
 #include "rounding.h"
 #include "run_plan.h"
 
@@ -204,6 +206,96 @@ std::string ReadSource(const std::string& path)
 }
 
 PlanInputs Examples() { return {ReadSource("examples/arm.txt"), ReadSource("examples/rekrut.txt")}; }
+
+struct NoPlanCase {
+    std::string name;
+    std::string catalogue;
+    std::string plan;
+    BestPlanRequest request;
+    NoPlanReason reason;
+};
+
+BestPlanRequest Allowing(BestPlanRequest request, std::vector<std::int64_t> rows)
+{
+    request.rows = std::move(rows);
+    return request;
+}
+
+class NoPlanTest : public ::testing::TestWithParam<NoPlanCase> {};
+
+TEST_P(NoPlanTest, SaysWhy)
+{
+    const NoPlanCase& c = GetParam();
+    const BestPlanResult result = FindBestPlan(c.catalogue, c.plan, c.request);
+    EXPECT_EQ(result.status, BestPlanStatus::NoPlan);
+    EXPECT_EQ(result.reason, c.reason);
+    EXPECT_FALSE(result.answer);
+}
+
+const std::string kDrak = "Drak 2500 2000 0 50 60 0 2000 1\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Reasons, NoPlanTest,
+    ::testing::Values(NoPlanCase{"NoUnitTypeAllowedRecruits", kDrak + "Nic 1 1 0 0 0 0 0 0\r\n", "",
+                                 Allowing(Request(BestPlanQuestion::FewestTurns, 100), {2}), NoPlanReason::NoUnitType},
+                      NoPlanCase{"NotOneTurnAffordable", kDrak, "@zl 2499\r\n@zld 0\r\n",
+                                 Request(BestPlanQuestion::FewestTurns, 100), NoPlanReason::OutOfStock},
+                      // The mana above the cap is cut at the first turn, which the bound
+                      // does not know: four turns are affordable, a fifth never.
+                      NoPlanCase{"ManaRunsOutFirst", kDrak,
+                                 "@zl 1000000\r\n@zld 0\r\n@mna 10000\r\n@mnt 1500\r\n@maxmn 2000\r\n",
+                                 Request(BestPlanQuestion::FewestTurns, 4000), NoPlanReason::OutOfStock},
+                      NoPlanCase{"BelowZeroBeforeTheFirstTurn", kDrak, "@zl -1\r\n@zld 0\r\n",
+                                 Request(BestPlanQuestion::MostDamage, 5), NoPlanReason::OutOfStock},
+                      // Gold falls by 1 a turn and lasts 100; no turn is affordable.
+                      NoPlanCase{"NoReserveLeft", kDrak, "@zl 100\r\n@zld -1\r\n",
+                                 Request(BestPlanQuestion::MostDamage, 5, kProjectionTurns), NoPlanReason::Reserve},
+                      NoPlanCase{"TooFarAway", kDrak, "", Request(BestPlanQuestion::FewestTurns, std::int64_t{1} << 50),
+                                 NoPlanReason::TooManyTurns}),
+    testing::CaseName<NoPlanCase>);
+
+TEST(BestPlanTest, DamageReachedAlreadyTakesNoTurn)
+{
+    const BestPlanResult result = FindBestPlan(kDrak, "@dmg 500\r\n", Request(BestPlanQuestion::FewestTurns, 500));
+    ASSERT_EQ(result.status, BestPlanStatus::ProvenOptimal);
+    EXPECT_EQ(result.answer->turns, 0);
+    EXPECT_TRUE(result.answer->lines.empty());
+}
+
+TEST(BestPlanTest, OnlyTheAllowedUnitTypes)
+{
+    const PlanInputs inputs = Examples();
+    const BestPlanResult result =
+        FindBestPlan(inputs.catalogue, inputs.plan, Allowing(Request(BestPlanQuestion::MostDamage, 31), {1, 2}));
+    ASSERT_EQ(result.status, BestPlanStatus::ProvenOptimal);
+    ASSERT_FALSE(result.answer->lines.empty());
+    for (const PlannedLine& line : result.answer->lines) {
+        EXPECT_TRUE(line.row == 1 || line.row == 2) << line.row;
+    }
+    EXPECT_LT(result.answer->end.damage, 25440);
+}
+
+// The bound from the start and the quick test of it against brute force.
+TEST_P(BruteForceTest, BoundFromTheStartAndItsQuickTestAgree)
+{
+    const SmallCase& c = GetParam();
+    const PlanInputs inputs = RandomCatalogue(c.seed, c.shape);
+    const BruteForce brute = Brute(inputs, c.turns, c.reserve);
+    PlanningState state;
+    LoadRunInputs(state, inputs.catalogue, inputs.plan);
+    std::vector<TurnStep> steps;
+    for (const UnitValues& values : state.catalogueValues) {
+        if (!RecruitsNothing(values)) {
+            steps.push_back(TurnStepOf(values));
+        }
+    }
+    const DamageBound bound(steps, state.treasury, c.turns);
+    const Extended most = bound.most(state.treasury, 0, c.turns);
+    EXPECT_GE(most, brute.mostDamage);
+    for (const Extended damage : {most - 1, most * 0.9L, most + 1, Extended{brute.mostDamage}}) {
+        EXPECT_EQ(bound.exceeds(state.treasury, 0, c.turns, damage), most > damage) << static_cast<double>(damage);
+    }
+}
 
 double MostDamage(const PlanInputs& inputs, std::int32_t turns)
 {
