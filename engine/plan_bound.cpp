@@ -13,25 +13,25 @@ constexpr int kWeightRounds = 3;
 // them as they are, which only makes their bound less tight.
 constexpr std::int32_t kWeightTurns = 1024;
 constexpr int kGoldenSteps = 30;
-const Extended kGoldenRatio = (std::sqrt(5.0L) - 1) / 2;
+const double kGoldenRatio = (std::sqrt(5.0) - 1) / 2;
 
 // The search's sums are doubles rounded turn by turn; the bound works in
 // exact sums. A plan the bound calls short by less than this much gold or
 // mana may still pass in doubles, so it is given that much, and a bound is
 // raised by as much as its rounding could lose.
-Extended Slack(Extended scale) { return 1e-7L * std::fabs(scale) + 1e-3L; }
-Extended Margin(Extended value) { return 1e-9L * std::fabs(value) + 1e-6L; }
+double Slack(double scale) { return 1e-7 * std::fabs(scale) + 1e-3; }
+double Margin(double value) { return 1e-9 * std::fabs(value) + 1e-4; }
 
 // The lowest point of a convex function on [0, high].
 template <typename F>
-Extended LowestOn(Extended high, const F& f)
+double LowestOn(double high, const F& f)
 {
-    Extended a = 0;
-    Extended b = high;
-    Extended x1 = b - kGoldenRatio * (b - a);
-    Extended x2 = a + kGoldenRatio * (b - a);
-    Extended f1 = f(x1);
-    Extended f2 = f(x2);
+    double a = 0;
+    double b = high;
+    double x1 = b - kGoldenRatio * (b - a);
+    double x2 = a + kGoldenRatio * (b - a);
+    double f1 = f(x1);
+    double f2 = f(x2);
     for (int i = 0; i < kGoldenSteps; ++i) {
         if (f1 <= f2) {
             b = x2;
@@ -52,13 +52,14 @@ Extended LowestOn(Extended high, const F& f)
 
 // A weight past which every unit type that costs any of that stock is worth
 // less than nothing in every slot.
-Extended HighestWeight(const std::vector<TurnStep>& steps, Extended TurnStep::*price, Extended TurnStep::*upkeep)
+template <typename Slot>
+double HighestWeight(const std::vector<Slot>& slots, double Slot::*price, double Slot::*upkeep)
 {
-    Extended damage = 0;
-    Extended cheapest = std::numeric_limits<Extended>::infinity();
-    for (const TurnStep& step : steps) {
-        damage = std::max(damage, step.damage);
-        for (const Extended cost : {step.*price, step.*upkeep}) {
+    double damage = 0;
+    double cheapest = std::numeric_limits<double>::infinity();
+    for (const Slot& slot : slots) {
+        damage = std::max(damage, slot.damage);
+        for (const double cost : {slot.*price, slot.*upkeep}) {
             if (cost > 0) {
                 cheapest = std::min(cheapest, cost);
             }
@@ -69,9 +70,13 @@ Extended HighestWeight(const std::vector<TurnStep>& steps, Extended TurnStep::*p
 
 }  // namespace
 
-DamageBound::DamageBound(std::vector<TurnStep> steps, const Treasury& start, std::int32_t horizon)
-    : steps_(std::move(steps)), horizon_(horizon)
+DamageBound::DamageBound(std::vector<TurnStep> steps, const Treasury& start, std::int32_t horizon) : horizon_(horizon)
 {
+    for (const TurnStep& step : steps) {
+        slots_.push_back({static_cast<double>(step.damage), static_cast<double>(step.goldPrice),
+                          static_cast<double>(step.goldUpkeep), static_cast<double>(step.manaPrice),
+                          static_cast<double>(step.manaUpkeep)});
+    }
     // What the incomes and conversions bring, turn by turn, is the same for
     // every plan: the turns of a plan that buys nothing and pays no upkeep.
     Treasury incomes = start;
@@ -97,19 +102,19 @@ DamageBound::DamageBound(std::vector<TurnStep> steps, const Treasury& start, std
     }
 }
 
-Extended DamageBound::slotValue(const TurnStep& step, std::int32_t turnsAfter, Extended gold, Extended mana) const
+double DamageBound::slotValue(const Slot& slot, std::int32_t turnsAfter, double gold, double mana) const
 {
-    return step.damage - gold * (step.goldPrice + step.goldUpkeep * turnsAfter) -
-           mana * (step.manaPrice + step.manaUpkeep * turnsAfter);
+    return slot.damage - gold * (slot.goldPrice + slot.goldUpkeep * turnsAfter) -
+           mana * (slot.manaPrice + slot.manaUpkeep * turnsAfter);
 }
 
-void DamageBound::addWeights(Extended gold, Extended mana)
+void DamageBound::addWeights(double gold, double mana)
 {
     Weights w{gold, mana, {0}};
     for (std::int32_t j = 0; j < horizon_; ++j) {
-        Extended best = -std::numeric_limits<Extended>::infinity();
-        for (const TurnStep& step : steps_) {
-            best = std::max(best, slotValue(step, j, gold, mana));
+        double best = -std::numeric_limits<double>::infinity();
+        for (const Slot& slot : slots_) {
+            best = std::max(best, slotValue(slot, j, gold, mana));
         }
         w.slotSums.push_back(w.slotSums.back() + best);
     }
@@ -118,74 +123,74 @@ void DamageBound::addWeights(Extended gold, Extended mana)
 
 void DamageBound::addBestWeights(const Treasury& start, std::int32_t turns)
 {
-    const Extended gold = start.gold + incomeGold_[turns] - Extended{start.goldUpkeep} * turns;
-    const Extended mana = start.mana + incomeMana_[turns] - Extended{start.manaUpkeep} * turns;
-    if (!(gold >= 0 && mana >= 0) || steps_.empty()) {
+    const double gold = start.gold + incomeGold_[turns] - start.goldUpkeep * turns;
+    const double mana = start.mana + incomeMana_[turns] - start.manaUpkeep * turns;
+    if (!(gold >= 0 && mana >= 0) || slots_.empty()) {
         return;
     }
-    const auto bound = [&](Extended goldWeight, Extended manaWeight) {
-        Extended sum = goldWeight * gold + manaWeight * mana;
+    const auto bound = [&](double goldWeight, double manaWeight) {
+        double sum = goldWeight * gold + manaWeight * mana;
         for (std::int32_t j = 0; j < turns; ++j) {
-            Extended best = -std::numeric_limits<Extended>::infinity();
-            for (const TurnStep& step : steps_) {
-                best = std::max(best, slotValue(step, j, goldWeight, manaWeight));
+            double best = -std::numeric_limits<double>::infinity();
+            for (const Slot& slot : slots_) {
+                best = std::max(best, slotValue(slot, j, goldWeight, manaWeight));
             }
             sum += best;
         }
         return sum;
     };
-    const Extended highGold = HighestWeight(steps_, &TurnStep::goldPrice, &TurnStep::goldUpkeep);
-    const Extended highMana = HighestWeight(steps_, &TurnStep::manaPrice, &TurnStep::manaUpkeep);
-    Extended goldWeight = 0;
-    Extended manaWeight = 0;
+    const double highGold = HighestWeight(slots_, &Slot::goldPrice, &Slot::goldUpkeep);
+    const double highMana = HighestWeight(slots_, &Slot::manaPrice, &Slot::manaUpkeep);
+    double goldWeight = 0;
+    double manaWeight = 0;
     for (int round = 0; round < kWeightRounds; ++round) {
-        goldWeight = LowestOn(highGold, [&](Extended x) { return bound(x, manaWeight); });
-        manaWeight = LowestOn(highMana, [&](Extended x) { return bound(goldWeight, x); });
+        goldWeight = LowestOn(highGold, [&](double x) { return bound(x, manaWeight); });
+        manaWeight = LowestOn(highMana, [&](double x) { return bound(goldWeight, x); });
     }
     addWeights(goldWeight, manaWeight);
 }
 
-Extended DamageBound::weighed(const Weights& w, Extended gold, Extended mana, std::int32_t turns) const
+double DamageBound::weighed(const Weights& w, double gold, double mana, std::int32_t turns) const
 {
     return w.gold * (gold + Slack(gold)) + w.mana * (mana + Slack(mana)) + w.slotSums[turns];
 }
 
-std::optional<Extended> DamageBound::added(const Treasury& t, std::int32_t turn, std::int32_t turns) const
+std::optional<double> DamageBound::added(const Treasury& t, std::int32_t turn, std::int32_t turns) const
 {
     // Prices and upkeeps are never below zero: a stock already short before
     // any of them has no plan of this length.
-    const Extended gold = t.gold + (incomeGold_[turn + turns] - incomeGold_[turn]) - Extended{t.goldUpkeep} * turns;
-    const Extended mana = t.mana + (incomeMana_[turn + turns] - incomeMana_[turn]) - Extended{t.manaUpkeep} * turns;
+    const double gold = t.gold + (incomeGold_[turn + turns] - incomeGold_[turn]) - t.goldUpkeep * turns;
+    const double mana = t.mana + (incomeMana_[turn + turns] - incomeMana_[turn]) - t.manaUpkeep * turns;
     if (gold < -Slack(gold) || mana < -Slack(mana)) {
         return std::nullopt;
     }
-    Extended least = std::numeric_limits<Extended>::infinity();
+    double least = std::numeric_limits<double>::infinity();
     for (const Weights& w : weights_) {
         least = std::min(least, weighed(w, gold, mana, turns));
     }
     return least;
 }
 
-Extended DamageBound::most(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const
+double DamageBound::most(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const
 {
-    Extended best = t.damage;
+    double best = t.damage;
     const std::int32_t last = std::min(turnsLeft, horizon_ - turn);
     for (std::int32_t m = 1; m <= last; ++m) {
-        if (const std::optional<Extended> more = added(t, turn, m)) {
+        if (const std::optional<double> more = added(t, turn, m)) {
             best = std::max(best, t.damage + *more);
         }
     }
     return best + Margin(best);
 }
 
-Extended DamageBound::atEnd(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const
+double DamageBound::atEnd(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const
 {
     // most() over a few lengths only: all, and halves towards both ends.
-    Extended best = t.damage;
+    double best = t.damage;
     const std::int32_t last = std::min(turnsLeft, horizon_ - turn);
     for (std::int32_t part = last; part > 0; part /= 2) {
         for (const std::int32_t m : {part, last - part + 1}) {
-            if (const std::optional<Extended> more = added(t, turn, m)) {
+            if (const std::optional<double> more = added(t, turn, m)) {
                 best = std::max(best, t.damage + *more);
             }
         }
@@ -193,14 +198,14 @@ Extended DamageBound::atEnd(const Treasury& t, std::int32_t turn, std::int32_t t
     return best;
 }
 
-bool DamageBound::exceeds(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft, Extended damage) const
+bool DamageBound::exceeds(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft, double damage) const
 {
     if (t.damage + Margin(t.damage) > damage) {
         return true;
     }
     // Longer plans add more damage, as a rule: they are tried first.
     for (std::int32_t m = std::min(turnsLeft, horizon_ - turn); m >= 1; --m) {
-        const std::optional<Extended> more = added(t, turn, m);
+        const std::optional<double> more = added(t, turn, m);
         if (more && t.damage + *more + Margin(t.damage + *more) > damage) {
             return true;
         }

@@ -6,6 +6,9 @@
 // give a bound, and the lowest of a few is taken. The mana cap and the rule
 // that gold and mana stay at zero or more in every turn, not only at the
 // end, are left out; they could only lower what a plan reaches.
+//
+// The bound works in doubles: the x87's extended precision would make it
+// several times slower, and its rounding is covered by the slack it is given.
 #pragma once
 
 #include "planning_state.h"
@@ -29,35 +32,43 @@ public:
     // The most damage a plan that holds `t` after `turn` turns can have after
     // at most `turnsLeft` more turns, its own damage included. A point with
     // no way on has its own damage.
-    Extended most(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const;
+    double most(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const;
     // Its own damage and what plans of all `turnsLeft` turns could add: a
     // guide to how promising it is, no bound.
-    Extended atEnd(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const;
+    double atEnd(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft) const;
     // Whether most() exceeds `damage`; faster, as it stops at the first
     // length of plan that could.
-    bool exceeds(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft, Extended damage) const;
+    bool exceeds(const Treasury& t, std::int32_t turn, std::int32_t turnsLeft, double damage) const;
 
 private:
+    // What one turn of a unit type adds and costs, as the bound counts it.
+    struct Slot {
+        double damage;
+        double goldPrice;
+        double goldUpkeep;
+        double manaPrice;
+        double manaUpkeep;
+    };
     struct Weights {
-        Extended gold;
-        Extended mana;
-        std::vector<Extended> slotSums;  // [m]: the best value of the last m slots together
+        double gold;
+        double mana;
+        std::vector<double> slotSums;  // [m]: the best value of the last m slots together
     };
 
-    void addWeights(Extended gold, Extended mana);
-    Extended slotValue(const TurnStep& step, std::int32_t turnsAfter, Extended gold, Extended mana) const;
+    void addWeights(double gold, double mana);
+    double slotValue(const Slot& slot, std::int32_t turnsAfter, double gold, double mana) const;
     // The best weights for a plan of `turns` turns from the start.
     void addBestWeights(const Treasury& start, std::int32_t turns);
-    Extended weighed(const Weights& w, Extended gold, Extended mana, std::int32_t turns) const;
+    double weighed(const Weights& w, double gold, double mana, std::int32_t turns) const;
     // The most damage plans of exactly `turns` more turns can add; none
     // when the stocks are short before any price.
-    std::optional<Extended> added(const Treasury& t, std::int32_t turn, std::int32_t turns) const;
+    std::optional<double> added(const Treasury& t, std::int32_t turn, std::int32_t turns) const;
 
-    std::vector<TurnStep> steps_;
+    std::vector<Slot> slots_;
     std::int32_t horizon_;
     // [n]: the gold and mana that turns 1 to n bring without any upkeep or price.
-    std::vector<Extended> incomeGold_;
-    std::vector<Extended> incomeMana_;
+    std::vector<double> incomeGold_;
+    std::vector<double> incomeMana_;
     std::vector<Weights> weights_;
 };
 

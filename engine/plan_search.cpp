@@ -17,6 +17,8 @@ namespace {
 
 constexpr std::uint8_t kNoRow = 0xFF;
 constexpr std::uint64_t kClockInterval = 16;
+// Points kept before that a new point is compared with, at most.
+constexpr std::size_t kDominanceChecks = 512;
 // Turns left up to which the beam ranks its points by the whole bound.
 constexpr std::int32_t kRankedByBound = 128;
 constexpr std::uint64_t kHookInterval = 1 << 16;
@@ -189,7 +191,13 @@ void Search::keepNonDominated(std::vector<Node>& layer) const
         const Node& candidate = layer[i];
         std::vector<std::uint32_t>& group = sameLine[{candidate.row, runKey(candidate)}];
         const auto beats = [&](std::uint32_t k) { return dominates(kept[k], candidate); };
-        if (std::any_of(group.begin(), group.end(), beats) || std::any_of(canEnd.begin(), canEnd.end(), beats)) {
+        // Dropping a point is only a saving: the points of the nearest damage,
+        // the likeliest to be no worse, are asked first, and only so many.
+        const auto nearest = [&](const std::vector<std::uint32_t>& among) {
+            const std::size_t asked = std::min(among.size(), kDominanceChecks);
+            return std::any_of(among.rbegin(), among.rbegin() + static_cast<std::ptrdiff_t>(asked), beats);
+        };
+        if (nearest(group) || nearest(canEnd)) {
             continue;
         }
         const auto k = static_cast<std::uint32_t>(kept.size());
