@@ -89,12 +89,13 @@ Solved SolveMostDamageOnce(const SearchProblem& problem, std::int32_t turns, con
     return solved;
 }
 
-// The best without the line limit is the best with it when it keeps to it.
+// The best without the line limit is the best with it when it keeps to it;
+// one that does not is no answer, even stopped early.
 Solved SolveMostDamage(const SearchProblem& problem, std::int32_t turns, const SearchLimits& limits)
 {
     const DamageBound bound = BoundFor(problem, turns);
     Solved free = SolveMostDamageOnce(WithoutLineLimit(problem, turns), turns, limits, bound);
-    if (!free.proven || !free.plan || WithinLines(problem, free.plan)) {
+    if (!free.plan || WithinLines(problem, free.plan)) {
         return free;
     }
     Solved limited = SolveMostDamageOnce(problem, turns, limits, bound);
@@ -167,7 +168,7 @@ Decision Decide(const SearchProblem& problem, std::int32_t turns, std::int64_t d
 {
     const DamageBound bound = BoundFor(problem, turns);
     const Decision free = DecideOnce(WithoutLineLimit(problem, turns), turns, damage, limits, bound, visited);
-    if (!free.proven || !free.plan || WithinLines(problem, free.plan)) {
+    if (!free.plan || WithinLines(problem, free.plan)) {
         return free;
     }
     return DecideOnce(problem, turns, damage, limits, bound, visited);
