@@ -353,10 +353,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A unit type that takes all the mana can only be recruited every second
 // turn, between turns of one that takes none: 41 turns want 41 plan lines.
+const std::string kAlternating = "Magi 0 20 0 0 0 0 25 100\r\nPesi 1 0 0 0 0 0 10 100\r\n";
+const std::string kAlternatingPlan = "@zl 1000000\r\n@zld 0\r\n@mna 1000\r\n@mnt 1000\r\n@maxmn 1000\r\n";
+
 TEST(BestPlanTest, TwentyLinesBind)
 {
-    const std::string catalogue = "Magi 0 20 0 0 0 0 25 100\r\nPesi 1 0 0 0 0 0 10 100\r\n";
-    const std::string plan = "@zl 1000000\r\n@zld 0\r\n@mna 1000\r\n@mnt 1000\r\n@maxmn 1000\r\n";
+    const std::string& catalogue = kAlternating;
+    const std::string& plan = kAlternatingPlan;
     BestPlanRequest request = Request(BestPlanQuestion::MostDamage, 41);
     request.explain = true;
     const BestPlanResult result = FindBestPlan(catalogue, plan, request);
@@ -365,6 +368,21 @@ TEST(BestPlanTest, TwentyLinesBind)
     // 10 turns of 1000 damage, 31 of 400.
     EXPECT_EQ(RoundHalfEven(result.answer->end.damage), 22400);
     EXPECT_NE(std::find(result.binding.begin(), result.binding.end(), PlanLimit::Lines), result.binding.end());
+}
+
+// A search stopped early may hold a plan of more lines than count: it is
+// never the answer.
+TEST(BestPlanTest, StoppedSearchNeverAnswersWithTooManyLines)
+{
+    for (const std::uint64_t states : {1u, 30u, 60u, 100u, 200u, 400u, 1000u}) {
+        BestPlanRequest request = Request(BestPlanQuestion::MostDamage, 41);
+        request.maxStates = states;
+        const BestPlanResult result = FindBestPlan(kAlternating, kAlternatingPlan, request);
+        if (result.answer) {
+            EXPECT_LE(result.answer->lines.size(), std::size_t{kPlanLines}) << states << " states";
+        }
+        EXPECT_GE(result.damageBound, 22400) << states << " states";
+    }
 }
 
 TEST(BestPlanTest, CancelledSearchGivesTheBestFoundAndItsGap)
