@@ -2,29 +2,13 @@
 
 #include "report_format.h"
 #include "rounding.h"
+#include "turn_kernel.h"
 
 #include <string_view>
 
 namespace zef {
 
 namespace {
-
-// What one simulated turn of this unit type adds or costs; the same in every
-// turn, so computed once per line.
-struct TurnStep {
-    Extended goldPrice;
-    Extended manaPrice;
-    Extended goldUpkeep;
-    Extended manaUpkeep;
-    Extended damage;
-};
-
-TurnStep TurnStepOf(const UnitValues& unit)
-{
-    const Extended units = unit[batch];
-    return {units * unit[priceGold], units * unit[priceMana], Extended{unit[upkeepGold]} * units,
-            Extended{unit[upkeepMana]} * units, units * unit[strength] * kDamagePerStrength};
-}
 
 // The plan line a watched turn belongs to, and who watches it.
 struct WatchedLine {
@@ -39,26 +23,7 @@ template <bool Watched>
 void SimulateTurns(Treasury& t, std::int32_t& turn, const TurnStep& step, std::int32_t count, const WatchedLine* watch)
 {
     for (std::int32_t i = 0; i < count; ++i) {
-        double conversions;
-        if (t.conversionBacklog > 2) {
-            conversions = 3;
-            t.conversionBacklog = static_cast<double>(Extended{t.conversionBacklog} - 3);
-        } else {
-            conversions = t.conversionBacklog;
-            t.conversionBacklog = 0;
-        }
-        t.gold = static_cast<double>(Extended{t.gold} - step.goldPrice - 750 * Extended{conversions});
-        t.gold = static_cast<double>(Extended{t.gold} + t.goldIncome - t.goldUpkeep);
-        t.goldUpkeep = static_cast<double>(Extended{t.goldUpkeep} + step.goldUpkeep);
-        t.goldIncome = static_cast<double>(Extended{t.goldIncome} - 0.75L * conversions);
-        t.mana = static_cast<double>(Extended{t.mana} - step.manaPrice);
-        t.mana = static_cast<double>(Extended{t.mana} + t.manaIncome - t.manaUpkeep);
-        t.manaIncome = static_cast<double>(Extended{t.manaIncome} + 50 * Extended{conversions});
-        if (t.mana > t.manaCap) {
-            t.mana = t.manaCap;
-        }
-        t.manaUpkeep = static_cast<double>(Extended{t.manaUpkeep} + step.manaUpkeep);
-        t.damage = static_cast<double>(Extended{t.damage} + step.damage);
+        SimulateTurn(t, step);
         if constexpr (Watched) {
             const auto turnNo =
                 static_cast<std::int32_t>(static_cast<std::uint32_t>(turn) + static_cast<std::uint32_t>(i) + 1u);

@@ -2,14 +2,12 @@
 
 #include "plan_progress.h"
 #include "planning_state.h"
+#include "turn_kernel.h"
 #include "turn_observer.h"
 
 #include <cstdint>
 
 namespace zef {
-
-// The extended-precision value nearest 0.4: one unit adds strength x 0.4 damage.
-inline constexpr Extended kDamagePerStrength = 0.4L;
 
 // Units needed for the damage `amount`: amount / strength / 0.4.
 double NeededUnits(const UnitValues& unit, double amount);

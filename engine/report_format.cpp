@@ -9,8 +9,6 @@ namespace zef {
 
 namespace {
 
-constexpr int kProjectionTurns = 360;
-
 template <typename... Args>
 std::string ToChars(Args... args)
 {
@@ -85,15 +83,20 @@ void AppendSummary(PlanningState& state)
     reportText += "\r\nSuma: ";
     AppendLineFigures(state, t.goldUpkeep, t.manaUpkeep, t.damage);
     reportText += GeneralFigure(t.unitsTotal) + " jednotek;\r\ntahu " + FormatCount(state.turn) + ", zbytek(TU) ";
+    const StockProjection projection = ProjectStocks(t);
+    reportText += "zl: " + FormatCount(projection.goldTurns) + " mn: " + FormatCount(projection.manaTurns) +
+                  "\r\n\r\n##########\r\n\r\n";
+}
 
+StockProjection ProjectStocks(Treasury& t)
+{
     // Only gold may end the gold projection, only mana the mana projection.
     if (!(t.mana >= 0)) {
         t.mana = 1;
     }
-    reportText += "zl: " + FormatCount(ProjectTurns(t, t.gold, t.goldIncome, t.goldUpkeep));
+    const int goldTurns = ProjectTurns(t, t.gold, t.goldIncome, t.goldUpkeep);
     t.gold = 1;
-    reportText +=
-        " mn: " + FormatCount(ProjectTurns(t, t.mana, t.manaIncome, t.manaUpkeep)) + "\r\n\r\n##########\r\n\r\n";
+    return {goldTurns, ProjectTurns(t, t.mana, t.manaIncome, t.manaUpkeep)};
 }
 
 }  // namespace zef

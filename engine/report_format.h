@@ -30,6 +30,17 @@ bool TreasuryNegative(Treasury t);
 // then its damage and a line break. Marks the turn as reported.
 void AppendLineFigures(PlanningState& state, double lineGoldUpkeep, double lineManaUpkeep, double lineDamage);
 
+inline constexpr int kProjectionTurns = 360;
+
+// How many further turns the gold and the mana each last, up to kProjectionTurns, with the
+// incomes and upkeeps the treasury holds: the summary's "zbytek(TU)".
+// Overwrites the treasury's gold and mana with the projections' values.
+struct StockProjection {
+    int goldTurns;
+    int manaTurns;
+};
+StockProjection ProjectStocks(Treasury& t);
+
 // Army totals, the gold and mana projections and the closing separator.
 // Overwrites the treasury's gold and mana with the projections' values.
 void AppendSummary(PlanningState& state);

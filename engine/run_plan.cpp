@@ -12,16 +12,21 @@
 
 namespace zef {
 
-namespace {
-
-// A run's state before its first turn: the start treasury, the two files
-// read, the plan ordered.
-void LoadRun(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes)
+void LoadRunInputs(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes)
 {
     state.treasury = StartTreasury();
     state.sortPlan = true;
     LoadCatalogue(state, catalogueBytes);
     LoadPlan(state, planBytes);
+}
+
+namespace {
+
+// A run's state before its first turn: its inputs read, the counters at zero,
+// the plan ordered.
+void LoadRun(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes)
+{
+    LoadRunInputs(state, catalogueBytes, planBytes);
     state.turn = 0;
     state.lastReportedTurn = 0;
     OrderPlan(state);

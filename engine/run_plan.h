@@ -14,6 +14,10 @@ namespace zef {
 
 enum class PlanOutcome { Completed, Cancelled };
 
+// What a run starts from: the start treasury with the plan's directives, the
+// catalogue and the plan, read from the bytes of arm.txt and rekrut.txt.
+void LoadRunInputs(PlanningState& state, std::string_view catalogueBytes, std::string_view planBytes);
+
 // Resets the state's treasury, reads the bytes of arm.txt and rekrut.txt
 // (Windows-1250, as stored) into it, orders and recruits the plan and appends
 // the report, telling `progress` how far the simulation is and `observer`,

@@ -1,4 +1,5 @@
 // zef-plan: one planning run in a folder, its report on standard output.
+#include "best_plan_command.h"
 #include "catalogue.h"
 #include "data_file.h"
 #include "explain.h"
@@ -9,6 +10,7 @@
 #include "plan_file.h"
 #include "plan_inputs.h"
 #include "run_plan.h"
+#include "same_file.h"
 #include "standard_output.h"
 #include "turn_budget.h"
 #include "turn_csv.h"
@@ -29,10 +31,12 @@ std::string Usage()
 {
     std::string usage = "Usage: zef-plan [-C DIR] [--utf8] [--csv FILE] [--chart FILE] [--no-report]\n"
                         "       zef-plan [-C DIR] --explain\n"
+                        "       zef-plan [-C DIR] (--most-damage-by N | --fewest-turns-to D) [--units LIST]\n"
+                        "                [--reserve R] [--max-seconds S] [--write-plan FILE] [--no-report]\n"
                         "\n"
                         "Runs one recruitment plan in DIR (default: the current directory) and writes\n"
                         "its report to standard output, as Windows-1250 text with CR LF line ends.\n"
-                        "No file is written.\n"
+                        "It writes no file unless asked to (--csv, --chart, --write-plan).\n"
                         "\n"
                         "  arm.txt     the unit catalogue: every line with at least 9 digits is a unit\n"
                         "              type, numbered from 1: a 4-character name, then gold price, mana\n"
@@ -48,25 +52,29 @@ std::string Usage()
         usage += "                " + name + std::string(directive.meaning) + "; if absent " +
                  zef::IfAbsentText(directive) + "\n";
     }
-    return usage + "\n"
-                   "  -C DIR      run in DIR instead of the current directory\n"
-                   "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
-                   "  --csv FILE  also write every simulated turn to FILE as CSV (UTF-8, CR LF,\n"
-                   "              a header row): turn, line (in rekrut.txt), unit, gold, mana,\n"
-                   "              gold_upkeep, mana_upkeep, gold_income, mana_income, damage;\n"
-                   "              FILE is taken before -C; \"-\" is standard output; a file is\n"
-                   "              replaced only when the run succeeds\n"
-                   "  --chart FILE\n"
-                   "              also write the run's treasury chart to FILE as SVG, drawn as the\n"
-                   "              window draws it at the size it opens with; FILE as for --csv\n"
-                   "  --no-report write no report (needed with --csv - and --chart -)\n"
-                   "  --explain   instead of the report, write what in rekrut.txt may not be what\n"
-                   "              was meant, one finding a line (UTF-8): numbers written with a\n"
-                   "              thousands separator or a letter O, unit numbers without a row,\n"
-                   "              plan lines past the 20th, lines that recruit nothing or have\n"
-                   "              no amount, and the plan lines where gold and mana first fall\n"
-                   "              below zero\n"
-                   "  --help      show this text\n";
+    return usage +
+           "\n"
+           "  -C DIR      run in DIR instead of the current directory\n"
+           "  --utf8      write UTF-8 with LF line ends, for reading in a terminal\n"
+           "  --csv FILE  also write every simulated turn to FILE as CSV (UTF-8, CR LF,\n"
+           "              a header row): turn, line (in rekrut.txt), unit, gold, mana,\n"
+           "              gold_upkeep, mana_upkeep, gold_income, mana_income, damage;\n"
+           "              FILE is taken before -C; \"-\" is standard output; a file is\n"
+           "              replaced only when the run succeeds\n"
+           "  --chart FILE\n"
+           "              also write the run's treasury chart to FILE as SVG, drawn as the\n"
+           "              window draws it at the size it opens with; FILE as for --csv\n"
+           "  --no-report write no report (needed with --csv - and --chart -)\n"
+           "  --explain   instead of the report, write what in rekrut.txt may not be what\n"
+           "              was meant, one finding a line (UTF-8): numbers written with a\n"
+           "              thousands separator or a letter O, unit numbers without a row,\n"
+           "              plan lines past the 20th, lines that recruit nothing or have\n"
+           "              no amount, and the plan lines where gold and mana first fall\n"
+           "              below zero\n"
+           "  --help      show this text\n"
+           "\n"
+           "The best plan for the folder's catalogue and economy:\n" +
+           zef::BestPlanUsage();
 }
 
 int Fail(const std::string& message)
@@ -77,13 +85,7 @@ int Fail(const std::string& message)
 
 std::string ErrnoText(const std::string& name) { return name + ": " + std::strerror(errno); }
 
-// The same file, through a link too, or the same name when it does not exist yet.
-bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b)
-{
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) || std::filesystem::absolute(a, error).lexically_normal() ==
-                                                           std::filesystem::absolute(b, error).lexically_normal();
-}
+using zef::SameFile;
 
 // A file an option writes must never take the place of the run's own input.
 bool IsRunInput(const char* option, const char* file, const char* folder)
@@ -186,6 +188,7 @@ int zef::Utf8Main(int argc, char** argv)
     const char* folder = nullptr;
     const char* csv = nullptr;
     const char* chart = nullptr;
+    zef::BestPlanArguments bestPlanArguments;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
@@ -202,6 +205,8 @@ int zef::Utf8Main(int argc, char** argv)
             csv = argv[++i];
         } else if (arg == "--chart" && i + 1 < argc) {
             chart = argv[++i];
+        } else if (zef::IsBestPlanOption(arg) && i + 1 < argc) {
+            bestPlanArguments.emplace_back(arg, argv[++i]);
         } else {
             std::fputs(Usage().c_str(), stderr);
             return 2;
@@ -211,6 +216,19 @@ int zef::Utf8Main(int argc, char** argv)
     if (explain && (csv || chart || !report)) {
         std::fputs(Usage().c_str(), stderr);
         return 2;
+    }
+    // The best plan, with its report, takes the report's place too.
+    std::optional<zef::BestPlanOptions> bestPlan;
+    if (!bestPlanArguments.empty()) {
+        if (explain || csv || chart) {
+            std::fputs(Usage().c_str(), stderr);
+            return 2;
+        }
+        bestPlan = zef::ParseBestPlanOptions(bestPlanArguments, zef::PathFromUtf8(folder ? folder : "."));
+        if (!bestPlan) {
+            return 2;
+        }
+        bestPlan->report = report;
     }
     if (csv && report && std::string_view(csv) == "-") {
         std::fputs("zef-plan: --csv - writes to standard output, where the report goes: add --no-report\n", stderr);
@@ -247,6 +265,9 @@ int zef::Utf8Main(int argc, char** argv)
         if (error) {
             return Fail(std::string(folder) + ": " + error.message());
         }
+    }
+    if (bestPlan) {
+        return zef::RunBestPlanCommand(*bestPlan);
     }
     try {
         if (explain) {
