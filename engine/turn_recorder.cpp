@@ -95,25 +95,39 @@ void TurnRecorder::observe(const TurnRecord& record)
     buckets_.push_back({sample, sample, sample, sample});
 }
 
+void TurnRecorder::reset()
+{
+    buckets_.clear();
+    lines_.clear();
+    firstTurn_ = 0;
+    shift_ = 0;
+}
+
 TurnRecording TurnRecorder::recording() const
 {
     TurnRecording out;
-    out.lines = lines_;
-    out.samples.reserve(buckets_.size() * 4 + lines_.size() * 2);
+    recording(out);
+    return out;
+}
+
+void TurnRecorder::recording(TurnRecording& into) const
+{
+    into.lines = lines_;
+    into.samples.clear();
+    into.samples.reserve(buckets_.size() * 4 + lines_.size() * 2);
     for (const Bucket& b : buckets_) {
         for (const TurnSample* s : {&b.goldLow, &b.goldHigh, &b.manaLow, &b.manaHigh}) {
-            out.samples.push_back(*s);
+            into.samples.push_back(*s);
         }
     }
     for (const RecordedLine& line : lines_) {
-        out.samples.push_back(line.first);
-        out.samples.push_back(line.last);
+        into.samples.push_back(line.first);
+        into.samples.push_back(line.last);
     }
     const auto byTurn = [](const TurnSample& a, const TurnSample& b) { return a.turn < b.turn; };
     const auto sameTurn = [](const TurnSample& a, const TurnSample& b) { return a.turn == b.turn; };
-    std::sort(out.samples.begin(), out.samples.end(), byTurn);
-    out.samples.erase(std::unique(out.samples.begin(), out.samples.end(), sameTurn), out.samples.end());
-    return out;
+    std::sort(into.samples.begin(), into.samples.end(), byTurn);
+    into.samples.erase(std::unique(into.samples.begin(), into.samples.end(), sameTurn), into.samples.end());
 }
 
 std::size_t TurnRecorder::memoryBytes() const
