@@ -1,6 +1,8 @@
 #include "turn_recorder.h"
 
 #include <algorithm>
+#include <array>
+#include <limits>
 
 namespace zef {
 
@@ -95,25 +97,55 @@ void TurnRecorder::observe(const TurnRecord& record)
     buckets_.push_back({sample, sample, sample, sample});
 }
 
+void TurnRecorder::reset()
+{
+    buckets_.clear();
+    lines_.clear();
+    firstTurn_ = 0;
+    shift_ = 0;
+}
+
 TurnRecording TurnRecorder::recording() const
 {
     TurnRecording out;
-    out.lines = lines_;
-    out.samples.reserve(buckets_.size() * 4 + lines_.size() * 2);
+    recording(out);
+    return out;
+}
+
+void TurnRecorder::recording(TurnRecording& into) const
+{
+    into.lines = lines_;
+    into.samples.clear();
+    into.samples.reserve(buckets_.size() * 4 + lines_.size() * 2);
+    // The buckets follow one another in turn order, and so do the plan lines'
+    // first and last turns: merged as they come, the samples are in turn
+    // order without a sort, and a turn met again is the last one kept.
+    const auto keep = [&into](const TurnSample& sample) {
+        if (into.samples.empty() || into.samples.back().turn < sample.turn) {
+            into.samples.push_back(sample);
+        }
+    };
+    std::size_t bound = 0;  // the next line end: each line's first, then its last turn
+    const auto keepLineEndsUpTo = [&](std::int32_t turn) {
+        for (; bound < 2 * lines_.size(); ++bound) {
+            const RecordedLine& line = lines_[bound / 2];
+            const TurnSample& end = bound % 2 == 0 ? line.first : line.last;
+            if (end.turn > turn) {
+                return;
+            }
+            keep(end);
+        }
+    };
+    const auto byTurn = [](const TurnSample* a, const TurnSample* b) { return a->turn < b->turn; };
     for (const Bucket& b : buckets_) {
-        for (const TurnSample* s : {&b.goldLow, &b.goldHigh, &b.manaLow, &b.manaHigh}) {
-            out.samples.push_back(*s);
+        std::array<const TurnSample*, 4> inBucket{&b.goldLow, &b.goldHigh, &b.manaLow, &b.manaHigh};
+        std::sort(inBucket.begin(), inBucket.end(), byTurn);
+        for (const TurnSample* sample : inBucket) {
+            keepLineEndsUpTo(sample->turn);
+            keep(*sample);
         }
     }
-    for (const RecordedLine& line : lines_) {
-        out.samples.push_back(line.first);
-        out.samples.push_back(line.last);
-    }
-    const auto byTurn = [](const TurnSample& a, const TurnSample& b) { return a.turn < b.turn; };
-    const auto sameTurn = [](const TurnSample& a, const TurnSample& b) { return a.turn == b.turn; };
-    std::sort(out.samples.begin(), out.samples.end(), byTurn);
-    out.samples.erase(std::unique(out.samples.begin(), out.samples.end(), sameTurn), out.samples.end());
-    return out;
+    keepLineEndsUpTo(std::numeric_limits<std::int32_t>::max());
 }
 
 std::size_t TurnRecorder::memoryBytes() const

@@ -26,6 +26,8 @@ struct TurnSample {
     double goldIncome = 0;
     double manaIncome = 0;
     double damage = 0;
+
+    friend bool operator==(const TurnSample&, const TurnSample&) = default;
 };
 
 // A plan line that took turns, in the order recruited.
@@ -34,6 +36,8 @@ struct RecordedLine {
     std::string unit;  // Windows-1250
     TurnSample first;
     TurnSample last;
+
+    friend bool operator==(const RecordedLine&, const RecordedLine&) = default;
 };
 
 // What a run left for the chart: samples in turn order, each turn once.
@@ -44,6 +48,8 @@ struct TurnRecording {
     bool empty() const { return samples.empty(); }
     // The run's last simulated turn.
     std::optional<TurnSample> lastTurn() const;
+
+    friend bool operator==(const TurnRecording&, const TurnRecording&) = default;
 };
 
 class TurnRecorder : public TurnObserver {
@@ -54,8 +60,16 @@ public:
     explicit TurnRecorder(std::size_t maxBuckets = kDefaultBuckets);
 
     void observe(const TurnRecord& record) override;
+    // Forgets the run so far for the next one but keeps the storage of its
+    // buckets and lines, so that a recorder kept from run to run does not
+    // allocate them again.
+    void reset();
 
     TurnRecording recording() const;
+    // The same into `into`, whose vectors are refilled: a recording the
+    // caller keeps takes the next run's without allocating once it has held
+    // one as large.
+    void recording(TurnRecording& into) const;
     // The heap and object bytes the recorder holds now.
     std::size_t memoryBytes() const;
 

@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -66,6 +67,56 @@ TEST(PreviewTextTest, ARunTheMemoryCannotHoldSaysSo)
     EXPECT_EQ(PreviewLine(preview->summary), "Náhled: na výpočet nestačí paměť");
 }
 
+struct ChartCase {
+    const char* name;
+    const char* editor;
+};
+
+class PreviewWithoutChartTest : public ::testing::TestWithParam<ChartCase> {};
+
+// The chart's recording is all that a preview made while the chart is closed lacks.
+TEST_P(PreviewWithoutChartTest, SaysWhatTheRecordedPreviewSays)
+{
+    const std::optional<PlanPreview> recorded = PreviewPlan(GetParam().editor, kCatalogue, {}, ChartRecording::Wanted);
+    const std::optional<PlanPreview> bare = PreviewPlan(GetParam().editor, kCatalogue, {}, ChartRecording::NotWanted);
+    ASSERT_FALSE(recorded->recording.empty());
+    EXPECT_EQ(bare->recording, TurnRecording{});
+    EXPECT_EQ(bare->summary.turns, recorded->summary.turns);
+    EXPECT_EQ(bare->summary.damage, recorded->summary.damage);
+    EXPECT_EQ(bare->summary.gold, recorded->summary.gold);
+    EXPECT_EQ(bare->summary.mana, recorded->summary.mana);
+    ASSERT_EQ(bare->readings.size(), recorded->readings.size());
+    // Line 0 shows the summary alone; the details name every shortfall.
+    for (std::int32_t line = 0; line <= std::int32_t(bare->readings.size()); ++line) {
+        const PreviewLabel shown = PreviewLabelFor(*bare, line);
+        const PreviewLabel expected = PreviewLabelFor(*recorded, line);
+        EXPECT_EQ(shown.text, expected.text) << line;
+        EXPECT_EQ(shown.tip, expected.tip) << line;
+        EXPECT_EQ(shown.warning, expected.warning) << line;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Outcomes, PreviewWithoutChartTest,
+                         ::testing::Values(ChartCase{"Figures", "@zl 5000\n1 100\n2 300\n"},
+                                           ChartCase{"BothBelowZero", "@zl 1\n@mna 1\n@zld 0\n@mnt 0\n2 100\n"},
+                                           ChartCase{"WarningLine", "@zl 5000\n1 2 000\n"}),
+                         testing::CaseName<ChartCase>);
+
+// Previews one after another keep their storage: a second, shorter one
+// records its own run alone, in the vectors the first one handed back.
+TEST(PreviewStorageTest, ASecondPreviewRecordsOnlyItsOwnRun)
+{
+    PreviewStorage storage;
+    std::optional<PlanPreview> first =
+        PreviewPlan("1 20000\n2 5000\n", kCatalogue, {}, ChartRecording::Wanted, &storage);
+    storage.reusable = std::move(first->recording);
+    const TurnSample* const handedBack = storage.reusable.samples.data();
+    const std::optional<PlanPreview> second =
+        PreviewPlan("2 300\n1 200\n", kCatalogue, {}, ChartRecording::Wanted, &storage);
+    EXPECT_EQ(second->recording, PreviewPlan("2 300\n1 200\n", kCatalogue)->recording);
+    EXPECT_EQ(second->recording.samples.data(), handedBack);
+}
+
 TEST(PreviewLabelTest, ShowsTheWarningOfTheCursorsLineAndItsReadingInTheTip)
 {
     const std::optional<PlanPreview> preview = PreviewPlan("@zl 5000\n1 2 000\n", kCatalogue);
@@ -105,6 +156,21 @@ TEST(PreviewWorkerTest, ASecondRequestCancelsTheFirst)
     EXPECT_TRUE(worker.current(previews[0]));
     worker.cancel();
     EXPECT_FALSE(worker.current(previews[0]));
+}
+
+// The window's request says whether its chart wants the turns.
+TEST(PreviewWorkerTest, RecordsNothingTheChartDoesNotWant)
+{
+    const testing::PlanFolder folder;
+    folder.writeCatalogue(kCatalogue);
+    std::promise<PlanPreview> delivered;
+    PreviewWorker worker([&](PlanPreview preview) { delivered.set_value(std::move(preview)); });
+    worker.request("1 400\n", ChartRecording::NotWanted);
+    std::future<PlanPreview> preview = delivered.get_future();
+    ASSERT_EQ(preview.wait_for(std::chrono::seconds(60)), std::future_status::ready);
+    const PlanPreview bare = preview.get();
+    EXPECT_EQ(bare.recording, TurnRecording{});
+    EXPECT_EQ(bare.summary.turns, 40);
 }
 
 }  // namespace

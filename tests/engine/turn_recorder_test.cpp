@@ -134,6 +134,29 @@ TEST(TurnRecorderTest, SizeDoesNotGrowWithTheTurns)
     EXPECT_EQ(recorder.memoryBytes(), after10k);
 }
 
+// A recorder and a recording kept for the next run hold nothing of the last:
+// not its coarser buckets, its lines or its samples.
+TEST(TurnRecorderTest, AReusedRecorderRecordsTheNextRunAsAFreshOne)
+{
+    TurnRecorder reused(kBuckets);
+    TurnRecording kept;
+    for (std::int32_t turn = 1; turn <= 100'000; ++turn) {
+        reused.observe(Wave(turn, turn <= 60'000 ? 4 : 9));
+    }
+    reused.recording(kept);
+    const TurnSample* const storage = kept.samples.data();
+    reused.reset();
+    TurnRecorder fresh(kBuckets);
+    for (std::int32_t turn = 1; turn <= 12; ++turn) {
+        reused.observe(Wave(turn, 2));
+        fresh.observe(Wave(turn, 2));
+    }
+    reused.recording(kept);
+    EXPECT_EQ(kept, fresh.recording());
+    // Refilled where it was, not made again.
+    EXPECT_EQ(kept.samples.data(), storage);
+}
+
 TEST(TurnRecorderTest, NothingRecordedHasNoLastTurn)
 {
     const TurnRecording recording = TurnRecorder().recording();

@@ -23,7 +23,11 @@ constexpr std::int32_t kWantedEvery = (1 << 16) - 1;
 // Everything a preview learns from watching its run, and where it stops it.
 class PreviewWatch : public TurnObserver {
 public:
-    explicit PreviewWatch(const StillWanted& stillWanted) : stillWanted_(stillWanted) {}
+    // Records the turns with `recorder` when there is one.
+    PreviewWatch(const StillWanted& stillWanted, TurnRecorder* recorder)
+        : recorder_(recorder), stillWanted_(stillWanted)
+    {
+    }
 
     void observe(const TurnRecord& record) override
     {
@@ -31,7 +35,9 @@ public:
         if ((record.turn & kWantedEvery) == 0 && stillWanted_ && !stillWanted_()) {
             throw PlanCancelled{};
         }
-        recorder.observe(record);
+        if (recorder_) {
+            recorder_->observe(record);
+        }
         shortfall.observe(record);
     }
     void finished(const Treasury& treasury, std::int32_t turns) override
@@ -42,11 +48,11 @@ public:
         summary.mana = treasury.mana;
     }
 
-    TurnRecorder recorder;
     ShortfallFinder shortfall;
     PreviewSummary summary;
 
 private:
+    TurnRecorder* recorder_;
     const StillWanted& stillWanted_;
 };
 
@@ -62,7 +68,7 @@ std::string ShortfallDetail(std::string_view stock, const std::optional<Shortfal
 }  // namespace
 
 std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_view catalogueBytes,
-                                       const StillWanted& stillWanted)
+                                       const StillWanted& stillWanted, ChartRecording chart, PreviewStorage* storage)
 {
     PlanPreview preview;
     const Windows1250Text plan = EncodeWindows1250(editorText);
@@ -70,8 +76,14 @@ std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_
         preview.summary.unencodable = plan.failure;
         return preview;
     }
+    std::optional<TurnRecorder> ownRecorder;
+    TurnRecorder* recorder = nullptr;
+    if (chart == ChartRecording::Wanted) {
+        recorder = storage ? &storage->recorder : &ownRecorder.emplace();
+        recorder->reset();
+    }
     PlanningState state;
-    PreviewWatch watch(stillWanted);
+    PreviewWatch watch(stillWanted, recorder);
     try {
         if (RunPlan(state, catalogueBytes, plan.bytes, {}, &watch) == PlanOutcome::Cancelled) {
             return std::nullopt;
@@ -79,7 +91,12 @@ std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_
         preview.summary = watch.summary;
         preview.summary.goldShortfall = watch.shortfall.gold();
         preview.summary.manaShortfall = watch.shortfall.mana();
-        preview.recording = watch.recorder.recording();
+        if (recorder) {
+            if (storage) {
+                preview.recording = std::move(storage->reusable);
+            }
+            recorder->recording(preview.recording);
+        }
     } catch (const PlanTooLong& refusal) {
         preview.summary.tooLong = refusal;
     } catch (const std::bad_alloc&) {
@@ -92,7 +109,8 @@ std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_
     return preview;
 }
 
-std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorText, const StillWanted& stillWanted)
+std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorText, const StillWanted& stillWanted,
+                                                        ChartRecording chart, PreviewStorage* storage)
 {
     FileRead catalogue;
     try {
@@ -105,7 +123,7 @@ std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorT
         preview.summary.unreadableCatalogue = catalogue.failure;
         return preview;
     }
-    return PreviewPlan(editorText, catalogue.bytes, stillWanted);
+    return PreviewPlan(editorText, catalogue.bytes, stillWanted, chart, storage);
 }
 
 std::string PreviewLine(const PreviewSummary& summary)

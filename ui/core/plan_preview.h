@@ -42,22 +42,43 @@ struct PlanPreview {
     PreviewSummary summary;
     // How each line of the editor was read; none for an unencodable text.
     std::vector<PlanLineReading> readings;
-    TurnRecording recording;
+    TurnRecording recording;  // empty unless the chart wanted it
 };
 
 // Whether the preview in progress is still wanted; asked every 65,536
 // turns, so that a preview the player has typed past stops at once.
 using StillWanted = std::function<bool()>;
 
+// Whether a preview records its run's turns for the chart. Recording costs
+// several times the run itself, so a window asks for it only while its chart
+// shows the preview; the summary, the shortfalls and the readings are the
+// same either way.
+enum class ChartRecording { Wanted, NotWanted };
+
+// What previews made one after another on one thread keep between them, so
+// that a recorded preview does not allocate its recording anew each time:
+// the recorder, reset before each run, and `reusable`, whose vectors the next
+// recording is written into. A preview leaves with its recording; the caller
+// puts a recording it is done with back into `reusable`.
+struct PreviewStorage {
+    TurnRecorder recorder;
+    TurnRecording reusable;
+};
+
 // Runs the editor's text (UTF-8) with the bytes of arm.txt; nothing when
 // `stillWanted` says no during the run. A run the memory cannot hold gives a
-// preview that says so.
+// preview that says so. A recording is made with `storage` when given, else
+// with a recorder of the preview's own.
 std::optional<PlanPreview> PreviewPlan(std::string_view editorText, std::string_view catalogueBytes,
-                                       const StillWanted& stillWanted = {});
+                                       const StillWanted& stillWanted = {},
+                                       ChartRecording chart = ChartRecording::Wanted,
+                                       PreviewStorage* storage = nullptr);
 
 // The same with arm.txt as it is now in the current directory.
 std::optional<PlanPreview> PreviewPlanWithCatalogueFile(std::string_view editorText,
-                                                        const StillWanted& stillWanted = {});
+                                                        const StillWanted& stillWanted = {},
+                                                        ChartRecording chart = ChartRecording::Wanted,
+                                                        PreviewStorage* storage = nullptr);
 
 // One short line, such as "Náhled: 31 TU, DMG 15 328, zl 31k, mn 128k".
 std::string PreviewLine(const PreviewSummary& summary);

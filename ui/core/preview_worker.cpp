@@ -18,14 +18,20 @@ PreviewWorker::~PreviewWorker()
     thread_.join();
 }
 
-void PreviewWorker::request(std::string editorText)
+void PreviewWorker::request(std::string editorText, ChartRecording chart)
 {
     {
         const std::lock_guard lock(mutex_);
         ++generation_;
-        pending_ = std::move(editorText);
+        pending_ = Request{std::move(editorText), chart};
     }
     wake_.notify_one();
+}
+
+void PreviewWorker::handBack(PlanPreview done)
+{
+    const std::lock_guard lock(mutex_);
+    handedBack_ = std::move(done.recording);
 }
 
 void PreviewWorker::cancel()
@@ -43,8 +49,12 @@ void PreviewWorker::Loop()
         if (stopping_) {
             return;
         }
-        const std::string text = std::move(*pending_);
+        const Request request = std::move(*pending_);
         pending_.reset();
+        if (handedBack_) {
+            storage_.reusable = std::move(*handedBack_);
+            handedBack_.reset();
+        }
         const std::uint64_t generation = generation_;
         lock.unlock();
         const StillWanted stillWanted = [this, generation] {
@@ -52,7 +62,7 @@ void PreviewWorker::Loop()
         };
         std::optional<PlanPreview> preview;
         try {
-            preview = PreviewPlanWithCatalogueFile(text, stillWanted);
+            preview = PreviewPlanWithCatalogueFile(request.editorText, stillWanted, request.chart, &storage_);
         } catch (const std::bad_alloc&) {
             // Nothing may leave the thread: the window would end with it.
             preview.emplace();

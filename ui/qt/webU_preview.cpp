@@ -56,6 +56,9 @@ void TForm1::ShowPreview(PlanPreview preview)
     if (!previewWorker_.current(preview)) {
         return;
     }
+    if (preview_) {
+        previewWorker_.handBack(std::move(*preview_));
+    }
     preview_ = std::move(preview);
     Label1->setEnabled(true);
     MarkWarningLines();

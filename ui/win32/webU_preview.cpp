@@ -39,7 +39,8 @@ void TForm1::Memo4Change()
 void TForm1::RequestPreview()
 {
     KillTimer(hwnd(), kPreviewTimer);
-    previewWorker_.request(WindowTextUtf8(Memo4));
+    // This window's chart shows only the last refresh, never the preview.
+    previewWorker_.request(WindowTextUtf8(Memo4), ChartRecording::NotWanted);
 }
 
 void TForm1::ShowPreview(std::unique_ptr<PlanPreview> preview)
