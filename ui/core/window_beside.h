@@ -12,9 +12,15 @@ struct ScreenRect {
     int height = 0;
 };
 
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
 struct ScreenPoint {
     int left = 0;
     int top = 0;
+    bool operator==(const ScreenPoint&) const = default;
 };
 
 // The top-left corner for a window of `width` x `height`: right of `main`,

@@ -15,6 +15,8 @@ inline constexpr std::string_view kDesignedCaption = "ZeF";
 inline constexpr std::string_view kStartTitle = "Spinwheel";
 inline constexpr std::string_view kApplicationTitle = "q71_brouzdac";
 inline constexpr std::string_view kHotKeyAtomName = "KlavZkrZeF";
+// What a desktop lists the lock key as.
+inline constexpr std::string_view kHotKeyDescription = "Zamknout a odemknout okno ZeF";
 inline constexpr std::string_view kLockedText = "pls\nNEVYPÍNAT\ndík r";
 inline constexpr std::string_view kQuestionCaption = "ZeF";
 inline constexpr std::string_view kResetQuestion = "Opravdu resetovat nastavení?";
@@ -25,6 +27,11 @@ inline constexpr std::string_view kResetButton = "Reset";
 inline constexpr std::string_view kRefreshButton = "Obnovit (F5)";
 inline constexpr std::string_view kIntroSwitch = "Intro při startu";
 inline constexpr std::string_view kChartButton = "Graf";
+
+// The plan editor's menu and the list of unit types it opens.
+inline constexpr std::string_view kUnitListCommand = "Jednotky z arm.txt…";
+inline constexpr std::string_view kUnitListKey = "F7";
+inline constexpr std::string_view kUnitListTitle = "Jednotky z arm.txt";
 
 // The progress dialog of a long run.
 inline constexpr std::string_view kProgressText = "Počítám plán…";

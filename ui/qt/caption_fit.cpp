@@ -1,5 +1,7 @@
 #include "caption_fit.h"
 
+#include "window_layout.h"
+
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QStyleOptionButton>
@@ -27,7 +29,7 @@ void FitCaption(QAbstractButton& control, QStyle::SubElement contents)
 {
     const int room = CaptionRoom(control, contents);
     QFont font = control.font();
-    while (CaptionWidth(control) > room && font.pixelSize() > kSmallestCaptionPixels) {
+    while (CaptionWidth(control) > room && font.pixelSize() > layout::kSmallestCaptionPixels) {
         font.setPixelSize(font.pixelSize() - 1);
         control.setFont(font);
     }

@@ -8,9 +8,6 @@ class QAbstractButton;
 
 namespace zef {
 
-// The smallest pixel size a caption is shrunk to; below it text is no longer read.
-inline constexpr int kSmallestCaptionPixels = 8;
-
 // The width the control's style leaves for its caption; `contents` names the
 // caption's part of the control (SE_PushButtonContents, SE_CheckBoxContents).
 int CaptionRoom(const QAbstractButton& control, QStyle::SubElement contents);

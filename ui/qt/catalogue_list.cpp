@@ -1,6 +1,8 @@
 #include "catalogue_list.h"
 
 #include "qt_text.h"
+#include "window_layout.h"
+#include "window_texts.h"
 
 #include <QHeaderView>
 #include <QShortcut>
@@ -9,9 +11,10 @@
 
 namespace zef {
 
-CatalogueList::CatalogueList(QWidget* parent) : QWidget(parent, Qt::Tool), table_(new QTreeWidget(this))
+CatalogueList::CatalogueList(QWidget* parent)
+    : QWidget(parent, Qt::Tool), SecondWindow(static_cast<QWidget&>(*this)), table_(new QTreeWidget(this))
 {
-    setWindowTitle(QStringLiteral("Jednotky z arm.txt"));
+    setWindowTitle(FromUtf8(kUnitListTitle));
     QStringList titles;
     for (const std::string_view title : kCatalogueTitles) {
         titles.append(FromUtf8(title));
@@ -28,7 +31,7 @@ CatalogueList::CatalogueList(QWidget* parent) : QWidget(parent, Qt::Tool), table
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
     layout->addWidget(table_);
-    resize(500, 230);
+    resize(layout::kUnitListWidth, layout::kUnitListHeight);
 }
 
 void CatalogueList::showRows(const std::vector<CatalogueRow>& rows)

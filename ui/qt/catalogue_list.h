@@ -3,7 +3,7 @@
 // click or Enter) hands its number to the plan editor.
 #pragma once
 
-#include "catalogue_rows.h"
+#include "second_window.h"
 
 #include <QWidget>
 
@@ -13,13 +13,13 @@ class QTreeWidget;
 
 namespace zef {
 
-class CatalogueList : public QWidget {
+class CatalogueList : public QWidget, public SecondWindow<UnitListView> {
     Q_OBJECT
 
 public:
     explicit CatalogueList(QWidget* parent);
 
-    void showRows(const std::vector<CatalogueRow>& rows);
+    void showRows(const std::vector<CatalogueRow>& rows) override;
 
 Q_SIGNALS:
     void unitChosen(int number);

@@ -1,8 +1,5 @@
 #include "frame_position.h"
 
-#include "window_beside.h"
-
-#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -19,23 +16,6 @@ void MoveFrame(QWidget& window, QPoint position)
     if (handle != nullptr && handle->handle() != nullptr) {
         handle->setFramePosition(position);
     }
-}
-
-void ShowBeside(QWidget& window, const QWidget& main)
-{
-    if (!window.isVisible() && !window.testAttribute(Qt::WA_Moved)) {
-        // A window not yet shown has no frame: it gets one as wide as main's.
-        const QRect frame = main.frameGeometry();
-        const QSize frameSize = window.size() + frame.size() - main.size();
-        const QRect screen = main.screen()->availableGeometry();
-        const ScreenPoint at =
-            PlaceBeside({frame.left(), frame.top(), frame.width(), frame.height()}, frameSize.width(),
-                        frameSize.height(), {screen.left(), screen.top(), screen.width(), screen.height()});
-        MoveFrame(window, {at.left, at.top});
-    }
-    window.show();
-    window.raise();
-    window.activateWindow();
 }
 
 }  // namespace zef

@@ -11,6 +11,7 @@
 #include "verInc.h"
 #include "webU.h"
 #include "window_texts.h"
+#include "working_folder.h"
 
 #include <QApplication>
 
@@ -27,9 +28,11 @@ int main(int argc, char* argv[])
             zef::Form1->CloseOnTermination();
         }
     });
+    // Before the window, which makes the data files where it works.
+    const std::optional<std::filesystem::path> movedTo = zef::LeaveInstallationFolder();
     int status = 0;
     {
-        zef::TForm1 window(zef::ProgramSettingsFolder());
+        zef::TForm1 window(zef::ProgramSettingsFolder(), movedTo);
         window.show();
         status = QApplication::exec();
     }

@@ -30,7 +30,7 @@ bool WriteFile(const QString& path, std::string_view bytes)
 
 }  // namespace
 
-TreasuryChart::TreasuryChart(QWidget* parent) : QWidget(parent, Qt::Window)
+TreasuryChart::TreasuryChart(QWidget* parent) : QWidget(parent, Qt::Window), SecondWindow(static_cast<QWidget&>(*this))
 {
     setWindowTitle(FromUtf8(kChartWindowTitle));
     setMouseTracking(true);

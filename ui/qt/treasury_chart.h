@@ -8,6 +8,7 @@
 #pragma once
 
 #include "chart_window_core.h"
+#include "second_window.h"
 #include "turn_recorder.h"
 
 #include <QRectF>
@@ -17,13 +18,13 @@ class QLayout;
 
 namespace zef {
 
-class TreasuryChart : public QWidget {
+class TreasuryChart : public QWidget, public SecondWindow<ChartWindowView> {
     Q_OBJECT
 
 public:
     explicit TreasuryChart(QWidget* parent = nullptr);
 
-    void showRecording(const TurnRecording& recording, ChartSource source = ChartSource::Refresh);
+    void showRecording(const TurnRecording& recording, ChartSource source = ChartSource::Refresh) override;
     const TurnRecording& recording() const { return core_.recording(); }
 
     // False when the file could not be written.

@@ -1,9 +1,9 @@
 #include "webU.h"
 
 #include "application_title.h"
+#include "catalogue_list.h"
 #include "frame_position.h"
 #include "logout_inhibitor.h"
-#include "plan_reset.h"
 #include "qt_text.h"
 #include "report_view.h"
 #include "session_guard.h"
@@ -14,12 +14,19 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTimer>
+
+#include <cctype>
+#include <memory>
 
 namespace zef {
 
@@ -27,89 +34,50 @@ TForm1* Form1 = nullptr;
 
 namespace {
 
-const QString kHotKeyDescription = QStringLiteral("Zamknout a odemknout okno ZeF");
-constexpr std::uint32_t kKeysymM = 0x6d;
+const QColor kWarningColour(0xb0, 0x00, 0x00);
 
 }  // namespace
 
-TForm1::TForm1(std::optional<std::filesystem::path> settingsFolder, QWidget* parent)
-    : QWidget(parent), messages_(*this), core_(messages_),
-      introPlayer_(*this, {[this] { return IntroRunning(); }, [this] { LoadGLTextures(); },
-                           [this](const QKeyEvent& event) { FormKeyDown(event.key(), event.modifiers()); },
-                           [this] { FormClick(); }}),
-      previewWorker_([this](PlanPreview preview) {
-          QMetaObject::invokeMethod(
-              this, [this, preview = std::move(preview)]() mutable { ShowPreview(std::move(preview)); },
-              Qt::QueuedConnection);
-      })
+TForm1::TForm1(std::optional<std::filesystem::path> settingsFolder, std::optional<std::filesystem::path> movedTo,
+               QWidget* parent)
+    : QWidget(parent), messages_(*this),
+      introPlayer_(*this, {[this] { return introRunning(); }, [this] { LoadGLTextures(); },
+                           [this](const QKeyEvent&) { model_.FormKeyDown(); }, [this] { FormClick(); }}),
+      model_(*this, messages_)
 {
     Form1 = this;
     BuildLayout();
     reportView_ = new ReportView(Memo3);
-    sessionGuard_ = new SessionGuard([this] { return !isEnabled(); }, [this] { ShowLockedMessage(); }, this);
+    new SessionGuard([this] { return !model_.FormQueryEndSession(); }, [this] { model_.explainLock(); }, this);
     new LogoutInhibitor(this, FromUtf8(kLockedText));
+    ConnectControls();
+    model_.FormCreate(settingsFolder, movedTo);
+}
+
+TForm1::~TForm1()
+{
+    model_.FormDestroy();
+    Form1 = nullptr;
+}
+
+void TForm1::ConnectControls()
+{
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
     // On the calculator group, so that F6 does nothing while the intro runs.
     auto* chartKey =
         new QShortcut(QKeySequence(Qt::Key_F6), GroupBox3, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(chartKey, &QShortcut::activated, this, &TForm1::Button7Click);
+    connect(chartKey, &QShortcut::activated, this, [this] { model_.GroupKeyDown(WindowKey::F6); });
     connect(&hotKey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
     Memo4->installEventFilter(this);
-    ConnectPreview();
-    FormCreate(settingsFolder);
-}
-
-TForm1::~TForm1()
-{
-    FormDestroy();
-    Form1 = nullptr;
-}
-
-// The order matters: the start-up refresh runs before the settings are read,
-// so it does not count, and the intro decision needs the restored switch.
-void TForm1::FormCreate(const std::optional<std::filesystem::path>& settingsFolder)
-{
-    core_.createDataFiles();
-    setWindowTitle(FromUtf8(kWindowCaption));
-    SetApplicationTitle(FromUtf8(kApplicationTitle));
-    core_.offerInterruptedSave();
-    // An editor that never received the plan must not be saved over it.
-    if (const std::optional<std::string> plan = core_.loadPlan()) {
-        Memo4->setPlainText(FromUtf8(*plan));
-        Button3Click();
-    }
-    HotKeyAtom = GlobalHotKey::AddAtom(std::string(kHotKeyAtomName).c_str());
-    hotKey_.registerKey(HotKeyAtom, kControlMask | kAltMask | kShiftMask, kKeysymM, FromUtf8(kHotKeyAtomName),
-                        kHotKeyDescription);
-    ApplySettings(settingsFolder);
-    // Without a GL library or a context the intro cannot run; the window
-    // then starts as if the switch were off, and the switch is still kept.
-    if (!chbIntro->isChecked() || !introPlayer_.start()) {
-        viditelnost(true);
-        setWindowOpacity(1.0);
-    }
-}
-
-void TForm1::FormDestroy()
-{
-    // Closed during the intro: tear it down without showing the calculator.
-    if (IntroRunning()) {
-        introPlayer_.end();
-    }
-    hotKey_.unregisterKey();
-    const bool placed = CanPlaceWindows(CurrentWindowSystem());
-    core_.closeSettings({pos().x(), pos().y(), chbIntro->isChecked(), placed});
-}
-
-void TForm1::ApplySettings(const std::optional<std::filesystem::path>& settingsFolder)
-{
-    const StoredSettings stored = core_.openSettings(settingsFolder);
-    if (CanPlaceWindows(CurrentWindowSystem())) {
-        MoveFrame(*this, QPoint(stored.left, stored.top));
-    }
-    chbIntro->setChecked(stored.intro);
+    previewTimer_ = new QTimer(this);
+    previewTimer_->setSingleShot(true);
+    connect(previewTimer_, &QTimer::timeout, this, [this] { model_.previewPause(); });
+    connect(Memo4, &QPlainTextEdit::textChanged, this, [this] { model_.Memo4Change(); });
+    connect(Memo4, &QPlainTextEdit::cursorPositionChanged, this, [this] { model_.caretMoved(); });
+    Memo4->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Memo4, &QWidget::customContextMenuRequested, this, &TForm1::Memo4ContextMenu);
 }
 
 void TForm1::viditelnost(bool value)
@@ -120,109 +88,31 @@ void TForm1::viditelnost(bool value)
     }
 }
 
-void TForm1::Button3Click()
-{
-    if (core_.refresh(Memo4Text())) {
-        reportView_->show(core_.planningState().reportText);
-        chartFollowsPreview_ = false;
-        if (treasuryChart_ && treasuryChart_->isVisible()) {
-            treasuryChart_->showRecording(core_.lastRecording());
-        }
-    }
-    CloseIfAsked();
-}
-
-void TForm1::Button7Click()
-{
-    if (!treasuryChart_) {
-        treasuryChart_ = new TreasuryChart(this);
-    }
-    ShowInChart();
-    ShowBeside(*treasuryChart_, *this);
-}
-
-void TForm1::Button6Click()
-{
-    const QMessageBox::StandardButton answer =
-        QMessageBox::question(nullptr, FromUtf8(kQuestionCaption), FromUtf8(kResetQuestion),
-                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-    if (answer != QMessageBox::Yes || messages_.ending()) {
-        return;
-    }
-    Memo4->setPlainText(FromUtf8(ResetDirectives(Memo4Text())));
-}
-
-void TForm1::Memo4KeyDown(const QKeyEvent& event)
-{
-    if (event.key() == Qt::Key_F5) {
-        Button3Click();
-    }
-}
-
-// The raw text keeps no-break spaces, which the plain text would turn into
-// ordinary spaces.
-std::string TForm1::Memo4Text() const
-{
-    QString text = Memo4->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return ToUtf8(text);
-}
-
-void TForm1::WMHotKey(std::uint32_t id)
-{
-    if (id == HotKeyAtom) {
-        setEnabled(!isEnabled());
-    }
-}
-
-bool TForm1::FormCloseQuery()
-{
-    if (isEnabled()) {
-        return true;
-    }
-    ShowLockedMessage();
-    return false;
-}
-
 void TForm1::CloseOnTermination()
 {
-    if (isEnabled()) {
-        messages_.endWithoutAsking();
-        AnswerOpenDialogsSafely();
+    if (!model_.FormQueryEndSession()) {
+        model_.explainLock();
+        return;
     }
-    // Queued: a dialog just answered first returns to whoever opened it.
-    QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    model_.FormEndSession();
 }
 
-void TForm1::ShowLockedMessage()
+void TForm1::Memo4ContextMenu(const QPoint& at)
 {
-    // No owner: a dialog owned by the disabled window would be disabled too.
-    QMessageBox message(QMessageBox::NoIcon, ApplicationTitle(), FromUtf8(kLockedText), QMessageBox::Ok);
-    message.exec();
-}
-
-void TForm1::CloseIfAsked()
-{
-    if (closeAsked_ && !core_.running()) {
-        closeAsked_ = false;
-        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
-    }
+    const std::unique_ptr<QMenu> menu(Memo4->createStandardContextMenu());
+    menu->addSeparator();
+    menu->addAction(FromUtf8(std::string(kUnitListCommand) + "\t" + std::string(kUnitListKey)), this,
+                    &TForm1::Memo4Catalogue);
+    menu->exec(Memo4->viewport()->mapToGlobal(at));
 }
 
 void TForm1::closeEvent(QCloseEvent* event)
 {
-    if (!FormCloseQuery()) {
+    if (model_.FormCloseQuery()) {
+        event->accept();
+    } else {
         event->ignore();
-        return;
     }
-    // A close during a planning run ends the run; the window closes once it has.
-    if (core_.running()) {
-        closeAsked_ = true;
-        core_.cancelRun();
-        event->ignore();
-        return;
-    }
-    event->accept();
 }
 
 void TForm1::showEvent(QShowEvent* event)
@@ -235,10 +125,146 @@ void TForm1::showEvent(QShowEvent* event)
 bool TForm1::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == Memo4 && event->type() == QEvent::KeyPress) {
-        Memo4KeyDown(*static_cast<QKeyEvent*>(event));
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        model_.Memo4KeyDown(key == Qt::Key_F5 ? WindowKey::F5 : key == Qt::Key_F7 ? WindowKey::F7 : WindowKey::Other);
     }
     // The key goes on to the editor unchanged.
     return QWidget::eventFilter(watched, event);
+}
+
+void TForm1::setCaption(std::string_view caption) { setWindowTitle(FromUtf8(caption)); }
+
+void TForm1::setApplicationTitle(std::string_view title) { SetApplicationTitle(FromUtf8(title)); }
+
+void TForm1::setLocked(bool locked) { setEnabled(!locked); }
+
+void TForm1::closeSoon() { QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection); }
+
+std::optional<ScreenRect> TForm1::frame() const
+{
+    if (!CanPlaceWindows(CurrentWindowSystem())) {
+        return std::nullopt;
+    }
+    const QRect frame = frameGeometry();
+    return ScreenRect{frame.left(), frame.top(), frame.width(), frame.height()};
+}
+
+void TForm1::moveFrame(ScreenPoint at) { MoveFrame(*this, {at.left, at.top}); }
+
+ScreenRect TForm1::workArea() const
+{
+    const QRect area = screen()->availableGeometry();
+    return {area.left(), area.top(), area.width(), area.height()};
+}
+
+bool TForm1::introSwitch() const { return chbIntro->isChecked(); }
+
+void TForm1::setIntroSwitch(bool on) { chbIntro->setChecked(on); }
+
+std::uint32_t TForm1::registerLockKey(const LockKey& key)
+{
+    const std::uint32_t atom = GlobalHotKey::AddAtom(std::string(key.name).c_str());
+    // An X11 keysym of a letter is its lower case.
+    const auto keysym = static_cast<std::uint32_t>(std::tolower(static_cast<unsigned char>(key.letter)));
+    hotKey_.registerKey(atom, kControlMask | kAltMask | kShiftMask, keysym, FromUtf8(key.name),
+                        FromUtf8(key.description));
+    return atom;
+}
+
+void TForm1::unregisterLockKey() { hotKey_.unregisterKey(); }
+
+// The raw text keeps no-break spaces, which the plain text would turn into
+// ordinary spaces.
+std::string TForm1::editorText() const
+{
+    QString text = Memo4->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return ToUtf8(text);
+}
+
+void TForm1::setEditorText(const std::string& text) { Memo4->setPlainText(FromUtf8(text)); }
+
+std::int32_t TForm1::caretLine() const { return Memo4->textCursor().blockNumber() + 1; }
+
+void TForm1::insertAtCaret(const std::string& text)
+{
+    activateWindow();
+    Memo4->setFocus();
+    Memo4->insertPlainText(FromUtf8(text));
+}
+
+void TForm1::underlineLines(const std::vector<std::int32_t>& lines)
+{
+    QTextCharFormat wavy;
+    wavy.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    wavy.setUnderlineColor(Qt::red);
+    QList<QTextEdit::ExtraSelection> marks;
+    for (const std::int32_t line : lines) {
+        const QTextBlock block = Memo4->document()->findBlockByNumber(line - 1);
+        if (block.isValid()) {
+            QTextCursor cursor(block);
+            cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+            marks.append({cursor, wavy});
+        }
+    }
+    Memo4->setExtraSelections(marks);
+}
+
+void TForm1::showReport(const std::string& report) { reportView_->show(report); }
+
+void TForm1::showPreviewLine(const PreviewLabel& label)
+{
+    Label1->setText(Label1->fontMetrics().elidedText(FromUtf8(label.text), Qt::ElideRight, Label1->width()));
+    Label1->setToolTip(FromUtf8(label.tip));
+    QPalette palette = this->palette();
+    if (label.warning) {
+        // The window's background role makes its labels draw in the button text colour.
+        palette.setColor(Label1->foregroundRole(), kWarningColour);
+    }
+    Label1->setPalette(palette);
+}
+
+void TForm1::setPreviewLineCurrent(bool current) { Label1->setEnabled(current); }
+
+void TForm1::startPreviewTimer(std::chrono::milliseconds pause) { previewTimer_->start(pause); }
+
+void TForm1::deliverPreview(PlanPreview preview)
+{
+    QMetaObject::invokeMethod(
+        this, [this, preview = std::move(preview)]() mutable { model_.previewArrived(std::move(preview)); },
+        Qt::QueuedConnection);
+}
+
+bool TForm1::askWithoutOwner(std::string_view question)
+{
+    return QMessageBox::question(nullptr, FromUtf8(kQuestionCaption), FromUtf8(question),
+                                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+// No owner: a box owned by the disabled window would be disabled too.
+void TForm1::tellWithoutOwner(std::string_view message)
+{
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), FromUtf8(message), QMessageBox::Ok);
+    box.exec();
+}
+
+void TForm1::answerOpenDialogs() { AnswerOpenDialogsSafely(); }
+
+ChartWindowView& TForm1::chartWindow()
+{
+    if (!treasuryChart_) {
+        treasuryChart_ = new TreasuryChart(this);
+    }
+    return *treasuryChart_;
+}
+
+UnitListView& TForm1::unitList()
+{
+    if (!catalogueList_) {
+        catalogueList_ = new CatalogueList(this);
+        connect(catalogueList_, &CatalogueList::unitChosen, this, [this](int number) { model_.unitChosen(number); });
+    }
+    return *catalogueList_;
 }
 
 }  // namespace zef

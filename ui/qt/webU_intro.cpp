@@ -1,5 +1,5 @@
-// The window's side of the intro: the handlers the window design names, each
-// a thin forward to the intro player, and the events that reach them.
+// The window's side of the intro: the GL surface's player, and the events
+// that end the intro, which the model decides about.
 #include "webU.h"
 
 #include "intro_picture.h"
@@ -12,7 +12,22 @@
 
 namespace zef {
 
-bool TForm1::IntroRunning() const { return GroupBox3->isHidden(); }
+bool TForm1::introRunning() const { return GroupBox3->isHidden(); }
+
+bool TForm1::startIntro() { return introPlayer_.start(); }
+
+// The GL surface held the keyboard; the window takes it back.
+void TForm1::endIntro()
+{
+    introPlayer_.end();
+    activateWindow();
+}
+
+void TForm1::setOpaque()
+{
+    setWindowOpacity(1.0);
+    repaint();
+}
 
 void TForm1::LoadGLTextures()
 {
@@ -23,33 +38,14 @@ void TForm1::LoadGLTextures()
 
 void TForm1::FormResize()
 {
-    if (IntroRunning()) {
+    if (introRunning()) {
         introPlayer_.resize();
     }
 }
 
-// The calculator is shown first, so a frame served while the thread stops
-// skips the scene; the opacity is restored only once no frame can follow.
-void TForm1::FormKeyDown(int key, Qt::KeyboardModifiers shift)
-{
-    Q_UNUSED(key);
-    Q_UNUSED(shift);
-    if (!IntroRunning()) {
-        return;
-    }
-    viditelnost(true);
-    introPlayer_.end();
-    setWindowOpacity(1.0);
-    // The GL surface held the keyboard; give it back to the editor.
-    activateWindow();
-    repaint();
-}
-
-void TForm1::FormClick() { FormKeyDown(Qt::Key_Space, Qt::NoModifier); }
-
 void TForm1::keyPressEvent(QKeyEvent* event)
 {
-    FormKeyDown(event->key(), event->modifiers());
+    model_.FormKeyDown();
     QWidget::keyPressEvent(event);
 }
 

@@ -4,6 +4,7 @@
 
 #include "caption_fit.h"
 #include "qt_text.h"
+#include "window_layout.h"
 #include "window_texts.h"
 
 #include <QCheckBox>
@@ -18,16 +19,14 @@ namespace zef {
 
 namespace {
 
-// The designed outer size is 579 x 385; Qt sizes the client area, which is
-// that less a 4-pixel frame and a 30-pixel caption.
-constexpr QSize kClientSize(571, 351);
-
 // The designed faces are rarely installed on Linux. DejaVu Sans Condensed at
 // the designed pixel size is as wide as the designed face, so every caption
 // fits its control; without it the style hint picks the nearest face and
 // FitCaption shrinks what would not fit.
-const QStringList kWindowFamilies = {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+const QStringList kWindowFamilies = {FromUtf8(layout::kWindowFace), QStringLiteral("Microsoft Sans Serif"),
                                      QStringLiteral("DejaVu Sans Condensed")};
+
+QRect Rect(const layout::DesignedRect& r) { return {r.left, r.top, r.width, r.height}; }
 
 QFont PixelFont(const QStringList& families, QFont::StyleHint hint, int pixels)
 {
@@ -55,18 +54,19 @@ QPlainTextEdit* WrappingEdit(QWidget* parent, const QRect& geometry)
 void TForm1::BuildLayout()
 {
     setWindowTitle(FromUtf8(kDesignedCaption));
-    resize(kClientSize);
+    // Qt sizes the client area.
+    resize(layout::kClientWidth, layout::kClientHeight);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    setFont(PixelFont(kWindowFamilies, QFont::SansSerif, 11));
+    setFont(PixelFont(kWindowFamilies, QFont::SansSerif, layout::kWindowFontPixels));
 
     // The picture itself is loaded only when an intro starts (LoadGLTextures).
     Image1 = new QLabel(this);
-    Image1->setGeometry(80, 74, 256, 256);
+    Image1->setGeometry(Rect(layout::kImage1));
     Image1->hide();
 
     GroupBox3 = new QGroupBox(FromUtf8(kGroupCaption), this);
-    GroupBox3->setGeometry(9, 9, 551, 336);
+    GroupBox3->setGeometry(Rect(layout::kGroupBox3));
     GroupBox3->hide();
     // Fusion draws a group's frame below its caption, right across the
     // controls designed just under the group's top edge; the Windows style
@@ -78,32 +78,26 @@ void TForm1::BuildLayout()
     }
 
     Button6 = new QPushButton(FromUtf8(kResetButton), GroupBox3);
-    Button6->setGeometry(5, 15, 56, 16);
-
+    Button6->setGeometry(Rect(layout::kButton6));
     Button3 = new QPushButton(FromUtf8(kRefreshButton), GroupBox3);
-    Button3->setGeometry(65, 15, 71, 16);
-    // Designed with its own 5-pixel "MS Sans Serif". That face is a bitmap
-    // face whose smallest size is the window's 11 pixels, so the caption was
-    // seen at 11 pixels; a true 5-pixel font could not be read.
-
+    Button3->setGeometry(Rect(layout::kButton3));
     chbIntro = new QCheckBox(FromUtf8(kIntroSwitch), GroupBox3);
-    chbIntro->setGeometry(150, 13, 97, 17);
-    // In the free end of the top row, flush with the report view's right edge.
+    chbIntro->setGeometry(Rect(layout::kIntroSwitch));
     Button7 = new QPushButton(FromUtf8(kChartButton), GroupBox3);
-    Button7->setGeometry(490, 15, 56, 16);
-    // The preview's line, in the free part of the row between the switch and "Graf".
+    Button7->setGeometry(Rect(layout::kButton7));
     Label1 = new QLabel(GroupBox3);
-    Label1->setGeometry(251, 15, 235, 16);
+    Label1->setGeometry(Rect(layout::kLabel1));
     FitCaption(*Button6, QStyle::SE_PushButtonContents);
     FitCaption(*Button7, QStyle::SE_PushButtonContents);
     FitCaption(*Button3, QStyle::SE_PushButtonContents);
     FitCaption(*chbIntro, QStyle::SE_CheckBoxContents);
 
-    Memo4 = WrappingEdit(GroupBox3, QRect(5, 35, 131, 296));
+    Memo4 = WrappingEdit(GroupBox3, Rect(layout::kMemo4));
 
-    Memo3 = WrappingEdit(GroupBox3, QRect(145, 35, 401, 296));
+    Memo3 = WrappingEdit(GroupBox3, Rect(layout::kMemo3));
     const QString fixedFamily = QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
-    QFont reportFont = PixelFont({QStringLiteral("Lucida Console"), fixedFamily}, QFont::Monospace, 13);
+    QFont reportFont =
+        PixelFont({FromUtf8(layout::kReportFace), fixedFamily}, QFont::Monospace, layout::kReportFontPixels);
     reportFont.setFixedPitch(true);
     Memo3->setFont(reportFont);
 
