@@ -5,6 +5,8 @@
 // follow resizing.
 #pragma once
 
+#include "chart_canvas.h"
+
 #include <string_view>
 
 namespace zef::layout {
@@ -49,5 +51,10 @@ inline constexpr int kReportFontPixels = 13;
 // A caption that would not fit its control in the window's face is drawn a
 // pixel at a time smaller, down to this; below it text is no longer read.
 inline constexpr int kSmallestCaptionPixels = 8;
+
+// The preview line's text when the line under the caret has a warning, and
+// the wave under each line of the editor that has one.
+inline constexpr Rgba kWarningColour{0xb0, 0x00, 0x00};
+inline constexpr Rgba kWarningWaveColour{0xff, 0x00, 0x00};
 
 }  // namespace zef::layout
