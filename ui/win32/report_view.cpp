@@ -4,12 +4,6 @@
 
 namespace zef {
 
-ReportView::ReportView(HWND view) : view_(view)
-{
-    // A multi-line edit holds 32 KB unless told otherwise; 0 lifts the limit.
-    SendMessageW(view_, EM_SETLIMITTEXT, 0, 0);
-}
-
 void ReportView::changed()
 {
     if (!updating_) {

@@ -14,7 +14,8 @@ namespace zef {
 
 class ReportView {
 public:
-    explicit ReportView(HWND view);
+    // `view` holds any length of text (EM_SETLIMITTEXT 0).
+    explicit ReportView(HWND view) : view_(view) {}
 
     // Shows `report` (Windows-1250, CR LF) and scrolls to its end.
     void show(const std::string& report);

@@ -109,17 +109,10 @@ SIZE TreasuryChart::ChartSize() const
     return {client.right, std::max(0L, client.bottom - buttons)};
 }
 
-void TreasuryChart::showRecording(const TurnRecording& recording)
+void TreasuryChart::showRecording(const TurnRecording& recording, ChartSource source)
 {
-    core_.show(recording);
+    core_.show(recording, source);
     InvalidateRect(hwnd(), nullptr, FALSE);
-}
-
-void TreasuryChart::showAndActivate()
-{
-    ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(hwnd());
-    SetActiveWindow(hwnd());
 }
 
 // Drawn off screen first, so that a long curve does not flicker.
@@ -230,10 +223,6 @@ LRESULT TreasuryChart::handle(UINT message, WPARAM wParam, LPARAM lParam)
         tracking_ = false;
         Redraw(core_.pointerLeft());
         return 0;
-    case WM_CLOSE:
-        // Closing only hides it: the next "Graf" shows it again.
-        ShowWindow(hwnd(), SW_HIDE);
-        return 0;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(wParam);
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -243,7 +232,7 @@ LRESULT TreasuryChart::handle(UINT message, WPARAM wParam, LPARAM lParam)
         Layout();
         return 0;
     }
-    default: return defaultHandling(message, wParam, lParam);
+    default: return SecondWindow::handle(message, wParam, lParam);
     }
 }
 
