@@ -10,6 +10,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 namespace zef {
@@ -22,21 +23,8 @@ constexpr UINT kUnitListCommandId = 1;
 
 // The messages after which the control may have drawn over a wave: it draws
 // typed text, a selection and a scrolled view at once, not only when painting.
-bool MayHaveDrawn(UINT message)
-{
-    switch (message) {
-    case WM_PAINT:
-    case WM_CHAR:
-    case WM_KEYDOWN:
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-    case WM_MOUSEMOVE:
-    case WM_MOUSEWHEEL:
-    case WM_VSCROLL:
-    case WM_TIMER: return true;
-    default: return false;
-    }
-}
+constexpr std::array kDrawingMessages{WM_PAINT,     WM_CHAR,       WM_KEYDOWN, WM_LBUTTONDOWN, WM_LBUTTONUP,
+                                      WM_MOUSEMOVE, WM_MOUSEWHEEL, WM_VSCROLL, WM_TIMER};
 
 // Where a character of the control's text stands, in its client area.
 POINT PositionOf(HWND editor, std::size_t character)
@@ -79,7 +67,7 @@ LRESULT CALLBACK PlanEditor::Procedure(HWND editor, UINT message, WPARAM wParam,
         return 0;
     }
     const LRESULT result = DefSubclassProc(editor, message, wParam, lParam);
-    if (MayHaveDrawn(message)) {
+    if (std::find(kDrawingMessages.begin(), kDrawingMessages.end(), message) != kDrawingMessages.end()) {
         plan.PaintWaves();
     }
     return result;
@@ -93,9 +81,6 @@ void PlanEditor::PaintWaves() const
     }
     const std::wstring text = Wide(WindowTextUtf8(editor_));
     const WindowDC dc(editor_);
-    RECT area{};
-    SendMessageW(editor_, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    IntersectClipRect(dc.get(), area.left, area.top, area.right, area.bottom);
     const Selected font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(editor_, WM_GETFONT, 0, 0)));
     TEXTMETRICW metrics{};
     GetTextMetricsW(dc.get(), &metrics);

@@ -40,15 +40,6 @@ CanvasPoint PointerAt(LPARAM lParam)
     return {double(static_cast<short>(LOWORD(lParam))), double(static_cast<short>(HIWORD(lParam)))};
 }
 
-std::wstring Filter(std::string_view description, const wchar_t* pattern)
-{
-    std::wstring filter = Wide(description);
-    filter += L'\0';
-    filter += pattern;
-    filter += L'\0';
-    return filter;
-}
-
 }  // namespace
 
 TreasuryChart::TreasuryChart(HWND owner)
@@ -146,23 +137,11 @@ void TreasuryChart::Redraw(bool needed)
     }
 }
 
-bool TreasuryChart::exportPng(const std::filesystem::path& path)
-{
-    const SIZE size = ChartSize();
-    const std::optional<std::string> png = ChartPng(core_.model(), size.cx, size.cy, dpi_);
-    return png && !ReplaceFileVerified(path, *png);
-}
-
-bool TreasuryChart::exportSvg(const std::filesystem::path& path)
-{
-    const SIZE size = ChartSize();
-    return !ReplaceFileVerified(path, ChartSvg(core_.model(), size.cx, size.cy, ScaleOf(dpi_)));
-}
-
+// The chart as it is shown, in a file the player names.
 void TreasuryChart::AskAndExport(bool png)
 {
-    const std::wstring filter = png ? Filter(kPngFilter, L"*.png") : Filter(kSvgFilter, L"*.svg");
     const wchar_t* suffix = png ? L"png" : L"svg";
+    const std::wstring filter = Wide(png ? kPngFilter : kSvgFilter) + L'\0' + L"*." + suffix + L'\0';
     std::wstring file = Wide(kChartFileStem) + L'.' + suffix;
     file.resize(32768, L'\0');
     const std::wstring title = Wide(kSaveChartTitle);
@@ -185,8 +164,12 @@ void TreasuryChart::AskAndExport(bool png)
         return;
     }
     const std::filesystem::path path(file.c_str());
-    if (!(png ? exportPng(path) : exportSvg(path))) {
-        ShowMessageBox(hwnd(), ChartNotSavedMessage(Utf8(path.wstring())), kQuestionCaption, MB_OK | MB_ICONERROR);
+    const SIZE size = ChartSize();
+    const std::optional<std::string> bytes = png ? ChartPng(core_.model(), size.cx, size.cy, dpi_)
+                                                 : ChartSvg(core_.model(), size.cx, size.cy, ScaleOf(dpi_));
+    if (!bytes || ReplaceFileVerified(path, *bytes)) {
+        ShowMessageBox(hwnd(), ChartNotSavedMessage(Utf8(path.wstring())), Wide(kQuestionCaption),
+                       MB_OK | MB_ICONERROR);
     }
 }
 

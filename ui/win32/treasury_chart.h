@@ -11,9 +11,6 @@
 #include "second_window.h"
 #include "win_handles.h"
 
-#include <filesystem>
-#include <string>
-
 namespace zef {
 
 class TreasuryChart : public SecondWindow<ChartWindowView> {
@@ -24,10 +21,6 @@ public:
     void showRecording(const TurnRecording& recording, ChartSource source) override;
     // Tab between the buttons; true when the message is done.
     bool preTranslateMessage(MSG& message);
-
-    // The chart as it is shown, in a file; false when it could not be written.
-    bool exportPng(const std::filesystem::path& path);
-    bool exportSvg(const std::filesystem::path& path);
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;

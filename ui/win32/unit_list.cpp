@@ -20,9 +20,6 @@ const WindowClass& ListClass()
     return windowClass;
 }
 
-// Text for a list view's item or column, which takes it as a writable pointer.
-LPWSTR Text(std::wstring& text) { return text.data(); }
-
 }  // namespace
 
 UnitList::UnitList(HWND owner, std::function<void(int number)> chosen) : chosen_(std::move(chosen))
@@ -46,7 +43,7 @@ UnitList::UnitList(HWND owner, std::function<void(int number)> chosen) : chosen_
         info.mask = LVCF_TEXT | LVCF_FMT;
         // Figures line up at the right, as in a table of numbers; the name at the left.
         info.fmt = column == 1 ? LVCFMT_LEFT : LVCFMT_RIGHT;
-        info.pszText = Text(title);
+        info.pszText = title.data();
         SendMessageW(list_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
     }
 }
@@ -63,7 +60,7 @@ void UnitList::showRows(const std::vector<CatalogueRow>& rows)
             item.mask = column == 0 ? LVIF_TEXT | LVIF_PARAM : LVIF_TEXT;
             item.iItem = static_cast<int>(row);
             item.iSubItem = static_cast<int>(column);
-            item.pszText = Text(text);
+            item.pszText = text.data();
             item.lParam = rows[row].number;
             SendMessageW(list_, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
         }

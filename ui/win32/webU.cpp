@@ -1,14 +1,13 @@
 #include "webU.h"
 
-#include "application_title.h"
+#include "gdi_canvas.h"
 #include "treasury_chart.h"
 #include "unit_list.h"
 #include "win_text.h"
+#include "window_layout.h"
 #include "window_texts.h"
 
 namespace zef {
-
-TForm1* Form1 = nullptr;
 
 namespace {
 
@@ -21,11 +20,9 @@ WindowKey KeyOf(WPARAM key) { return key == VK_F5 ? WindowKey::F5 : key == VK_F7
 
 TForm1::TForm1(std::optional<std::filesystem::path> settingsFolder, std::optional<std::filesystem::path> movedTo)
     : messages_([this] { return hwnd(); }),
-      introPlayer_({[this] { return introRunning(); }, [this] { LoadGLTextures(); },
-                    [this](WPARAM) { model_.FormKeyDown(); }, [this] { model_.FormKeyDown(); }}),
+      introPlayer_({[this] { return introRunning(); }, [this] { LoadGLTextures(); }, [this] { model_.FormKeyDown(); }}),
       model_(*this, messages_)
 {
-    Form1 = this;
     // WM_CREATE builds the controls; the model's creation follows once the
     // window exists whole.
     if (createMainWindow()) {
@@ -33,11 +30,7 @@ TForm1::TForm1(std::optional<std::filesystem::path> settingsFolder, std::optiona
     }
 }
 
-TForm1::~TForm1()
-{
-    destroy();
-    Form1 = nullptr;
-}
+TForm1::~TForm1() { destroy(); }
 
 void TForm1::show(int showCommand)
 {
@@ -129,9 +122,13 @@ LRESULT TForm1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_CREATE: BuildLayout(); return 0;
     case WM_COMMAND: Command(reinterpret_cast<HWND>(lParam), HIWORD(wParam)); return 0;
-    case WM_CTLCOLORSTATIC:
-        return PreviewLineColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                                 defaultHandling(message, wParam, lParam));
+    case WM_CTLCOLORSTATIC: {
+        const LRESULT brush = defaultHandling(message, wParam, lParam);
+        if (reinterpret_cast<HWND>(lParam) == Label1 && previewWarning_) {
+            SetTextColor(reinterpret_cast<HDC>(wParam), Colour(layout::kWarningColour));
+        }
+        return brush;
+    }
     case WM_HOTKEY: model_.WMHotKey(static_cast<std::uint32_t>(wParam)); return 0;
     case WM_ENABLE:
         // A box that disabled the window for its time enables it again at
@@ -197,12 +194,6 @@ LRESULT TForm1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-// The window itself, for the model.
-
-void TForm1::setCaption(std::string_view caption) { SetWindowTextW(hwnd(), Wide(caption).c_str()); }
-
-void TForm1::setApplicationTitle(std::string_view title) { SetApplicationTitle(Wide(title)); }
-
 // Windows shows the locked text while a locked window holds off the end of the session.
 void TForm1::setLocked(bool locked)
 {
@@ -213,8 +204,6 @@ void TForm1::setLocked(bool locked)
         ShutdownBlockReasonDestroy(hwnd());
     }
 }
-
-void TForm1::closeSoon() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
 
 // Where the frame stands when the window is neither minimised nor
 // maximised: that is what the settings keep.
@@ -249,16 +238,12 @@ ScreenRect TForm1::workArea() const
     return {work.left, work.top, work.right - work.left, work.bottom - work.top};
 }
 
-bool TForm1::introSwitch() const { return SendMessageW(chbIntro, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-
-void TForm1::setIntroSwitch(bool on) { SendMessageW(chbIntro, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
-
 // Added and never deleted: the atom names the hot key for as long as the
 // system runs, whichever copy of the program registered it.
 std::uint32_t TForm1::registerLockKey(const LockKey& key)
 {
     const ATOM atom = GlobalAddAtomW(Wide(key.name).c_str());
-    hotKey_ = HotKeyRegistration(hwnd(), atom, MOD_ALT | MOD_CONTROL | MOD_SHIFT, static_cast<UINT>(key.letter));
+    RegisterHotKey(hwnd(), atom, MOD_ALT | MOD_CONTROL | MOD_SHIFT, static_cast<UINT>(key.letter));
     return atom;
 }
 
@@ -266,7 +251,8 @@ std::uint32_t TForm1::registerLockKey(const LockKey& key)
 // MB_DEFBUTTON2 = 0x124).
 bool TForm1::askWithoutOwner(std::string_view question)
 {
-    return ShowMessageBox(nullptr, question, kQuestionCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+    return ShowMessageBox(nullptr, question, Wide(kQuestionCaption), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
+           IDYES;
 }
 
 // No owner: a box owned by the disabled window would enable it again.

@@ -9,11 +9,13 @@
 // calculator group stays hidden until a key or a click ends the intro.
 #pragma once
 
+#include "application_title.h"
 #include "control_group.h"
 #include "intro_player.h"
 #include "plan_editor.h"
 #include "report_view.h"
 #include "win_handles.h"
+#include "win_text.h"
 #include "window.h"
 #include "window_dialogs.h"
 #include "window_model.h"
@@ -68,9 +70,6 @@ public:
     // Uploads Image1's picture as the intro texture; the context is current.
     void LoadGLTextures();
 
-    const WindowModel& model() const { return model_; }
-    const IntroPlayer& introPlayer() const { return introPlayer_; }
-
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -83,33 +82,34 @@ private:
     void FormCloseRequest();
     void KeepFocus(UINT activation);
     void RestoreFocus();
-    LRESULT PreviewLineColour(HDC dc, HWND control, LRESULT brush) const;
 
     // WindowView.
-    void setCaption(std::string_view caption) override;
-    void setApplicationTitle(std::string_view title) override;
+    void setCaption(std::string_view caption) override { SetWindowTextW(hwnd(), Wide(caption).c_str()); }
+    void setApplicationTitle(std::string_view title) override { SetApplicationTitle(Wide(title)); }
     void showCalculator() override { viditelnost(true); }
     bool introRunning() const override;
     bool startIntro() override;
     void endIntro() override;
     void setOpaque() override;
     void setLocked(bool locked) override;
-    void closeSoon() override;
+    void closeSoon() override { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
     std::optional<ScreenRect> frame() const override;
     void moveFrame(ScreenPoint at) override;
     ScreenRect workArea() const override;
-    bool introSwitch() const override;
-    void setIntroSwitch(bool on) override;
+    bool introSwitch() const override { return SendMessageW(chbIntro, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void setIntroSwitch(bool on) override { SendMessageW(chbIntro, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
     std::uint32_t registerLockKey(const LockKey& key) override;
-    void unregisterLockKey() override { hotKey_.reset(); }
-    std::string editorText() const override;
-    void setEditorText(const std::string& text) override;
+    void unregisterLockKey() override { UnregisterHotKey(hwnd(), static_cast<int>(model_.HotKeyAtom)); }
+    // UTF-8 with the control's CR LF line breaks, as the core takes it.
+    std::string editorText() const override { return WindowTextUtf8(Memo4); }
+    void setEditorText(const std::string& text) override { SetWindowTextW(Memo4, EditText(text).c_str()); }
     std::int32_t caretLine() const override;
     void insertAtCaret(const std::string& text) override;
-    void underlineLines(const std::vector<std::int32_t>& lines) override;
+    void underlineLines(const std::vector<std::int32_t>& lines) override { editor_->underline(lines); }
     void showReport(const std::string& report) override { reportView_->show(report); }
     void showPreviewLine(const PreviewLabel& label) override;
-    void setPreviewLineCurrent(bool current) override;
+    // Greyed while its text is older than the editor's.
+    void setPreviewLineCurrent(bool current) override { EnableWindow(Label1, current ? TRUE : FALSE); }
     void startPreviewTimer(std::chrono::milliseconds pause) override;
     void deliverPreview(PlanPreview preview) override;
     bool askWithoutOwner(std::string_view question) override;
@@ -131,15 +131,11 @@ private:
     bool previewWarning_ = false;
     std::unique_ptr<TreasuryChart> treasuryChart_;
     std::unique_ptr<UnitList> unitList_;
-    HotKeyRegistration hotKey_;
     BitmapHandle introPicture_;  // Image1's picture, loaded when an intro starts
     IntroPlayer introPlayer_;
     HWND focus_ = nullptr;  // the control that had the keyboard when the window was left
     // Last, so that the preview's thread has ended before anything it posts to goes.
     WindowModel model_;
 };
-
-// The one main window, set while it exists.
-extern TForm1* Form1;
 
 }  // namespace zef

@@ -88,7 +88,6 @@ HWND MakeTip(HWND window, HWND parent, HWND tool)
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = parent;
     info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
     // Wide enough for the longest line; a tip of several lines breaks at its line ends.
     SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 600);

@@ -3,20 +3,13 @@
 // with a warning, the tooltip and the colour, as the model gives them.
 #include "webU.h"
 
-#include "gdi_canvas.h"
 #include "win_text.h"
-#include "window_layout.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
 namespace zef {
-
-// The editor's text as UTF-8 with its CR LF line breaks, as the core takes it.
-std::string TForm1::editorText() const { return WindowTextUtf8(Memo4); }
-
-void TForm1::setEditorText(const std::string& text) { SetWindowTextW(Memo4, EditText(text).c_str()); }
 
 // The edit control counts wrapped display lines; a plan line ends only at CR LF.
 std::int32_t TForm1::caretLine() const
@@ -35,8 +28,6 @@ void TForm1::insertAtCaret(const std::string& text)
     SendMessageW(Memo4, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(EditText(text).c_str()));
 }
 
-void TForm1::underlineLines(const std::vector<std::int32_t>& lines) { editor_->underline(lines); }
-
 void TForm1::showPreviewLine(const PreviewLabel& label)
 {
     previewWarning_ = label.warning;
@@ -48,17 +39,6 @@ void TForm1::showPreviewLine(const PreviewLabel& label)
     info.uId = reinterpret_cast<UINT_PTR>(Label1);
     info.lpszText = tip.data();
     SendMessageW(previewTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
-}
-
-// Greyed while its text is older than the editor's.
-void TForm1::setPreviewLineCurrent(bool current) { EnableWindow(Label1, current ? TRUE : FALSE); }
-
-LRESULT TForm1::PreviewLineColour(HDC dc, HWND control, LRESULT brush) const
-{
-    if (control == Label1 && previewWarning_) {
-        SetTextColor(dc, Colour(layout::kWarningColour));
-    }
-    return brush;
 }
 
 void TForm1::startPreviewTimer(std::chrono::milliseconds pause)
