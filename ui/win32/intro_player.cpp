@@ -116,16 +116,11 @@ LRESULT IntroSurface::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-GLContext::GLContext(HDC dc) : context_(wgl.wglCreateContext != nullptr ? wgl.wglCreateContext(dc) : nullptr) {}
-
-GLContext::~GLContext() { reset(); }
-
-void GLContext::reset()
+void DeleteGLContext(HGLRC context)
 {
-    if (context_ != nullptr && wgl.wglDeleteContext != nullptr) {
-        wgl.wglDeleteContext(context_);
+    if (wgl.wglDeleteContext != nullptr) {
+        wgl.wglDeleteContext(context);
     }
-    context_ = nullptr;
 }
 
 IntroPlayer::IntroPlayer(IntroWindowHooks hooks) : hooks_(std::move(hooks)) {}
@@ -156,7 +151,7 @@ bool IntroPlayer::initContext()
     }
     dc_.emplace(surface_->hwnd());
     SetGLPixelFormat(dc_->get());
-    context_ = GLContext(dc_->get());
+    context_ = GLContext(wgl.wglCreateContext != nullptr ? wgl.wglCreateContext(dc_->get()) : nullptr);
     if (!context_) {
         return false;
     }

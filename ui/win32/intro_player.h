@@ -22,7 +22,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <utility>
 
 namespace zef {
 
@@ -51,28 +50,8 @@ private:
 };
 
 // The intro's rendering context, deleted again.
-class GLContext {
-public:
-    GLContext() = default;
-    explicit GLContext(HDC dc);
-    ~GLContext();
-    GLContext(GLContext&& other) noexcept : context_(std::exchange(other.context_, nullptr)) {}
-    GLContext& operator=(GLContext&& other) noexcept
-    {
-        if (this != &other) {
-            reset();
-            context_ = std::exchange(other.context_, nullptr);
-        }
-        return *this;
-    }
-
-    HGLRC get() const { return context_; }
-    explicit operator bool() const { return context_ != nullptr; }
-    void reset();
-
-private:
-    HGLRC context_ = nullptr;
-};
+void DeleteGLContext(HGLRC context);
+using GLContext = Owned<HGLRC, DeleteGLContext>;
 
 class IntroPlayer : public IntroPlayback {
 public:
