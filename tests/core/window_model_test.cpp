@@ -59,6 +59,51 @@ public:
     std::vector<CatalogueRow> rows;
 };
 
+// The best plan's dialog; it hands the search's outcome over at once, as
+// the front ends do through their event loops.
+class FakeBestPlan : public BestPlanWindowView {
+public:
+    bool visible() const override { return state.isVisible; }
+    bool shownBefore() const override { return state.shown; }
+    ScreenSize frameSize() const override { return {100, 100}; }
+    void moveFrame(ScreenPoint at) override { state.movedTo = at; }
+    void showInFront() override { state.isVisible = state.shown = true; }
+    void showOffer(const BestPlanOffer& shown) override { offer = shown; }
+    void showSearching(bool isSearching) override { searching = isSearching; }
+    void showProgress(int) override {}
+    void showAnswer(const std::string& text, bool isAnswered) override
+    {
+        answer = text;
+        answered = isAnswered;
+    }
+    void deliverProgress(std::uint64_t, int) override {}
+    void deliverOutcome(BestPlanOutcome outcome) override
+    {
+        const std::lock_guard lock(mutex);
+        outcomes.push_back(std::move(outcome));
+        arrived.notify_one();
+    }
+    BestPlanOutcome nextOutcome()
+    {
+        std::unique_lock lock(mutex);
+        arrived.wait(lock, [this] { return !outcomes.empty(); });
+        BestPlanOutcome outcome = std::move(outcomes.front());
+        outcomes.pop_front();
+        return outcome;
+    }
+
+    RecordedSecondWindow state;
+    std::optional<BestPlanOffer> offer;
+    bool searching = false;
+    std::string answer;
+    bool answered = false;
+
+private:
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::deque<BestPlanOutcome> outcomes;
+};
+
 // A window that records what the model tells it; `calls` keeps the order of
 // the calls a rule's order is about.
 class FakeView : public WindowView {
@@ -116,6 +161,7 @@ public:
     ChartWindowView& chartWindow() override { return chart; }
     bool hasChartWindow() const override { return true; }
     UnitListView& unitList() override { return units; }
+    BestPlanWindowView& bestPlanWindow() override { return bestPlan; }
 
     // Waits for the preview's thread to hand over a preview.
     PlanPreview nextPreview()
@@ -148,6 +194,7 @@ public:
     std::vector<std::string> told;
     FakeChart chart;
     FakeUnitList units;
+    FakeBestPlan bestPlan;
 
 private:
     std::mutex mutex;
@@ -481,6 +528,90 @@ TEST_F(WindowModelTest, APreviewOvertakenByTypingIsDropped)
     model_.previewArrived(std::move(overtaken));
     EXPECT_FALSE(view_.previewLine);
     EXPECT_FALSE(view_.previewCurrent);
+}
+
+class BestPlanDialogTest : public WindowModelTest {
+protected:
+    void SetUp() override
+    {
+        WriteBytes("arm.txt", ReadBytes(ZEF_EXAMPLES_DIR "/arm.txt"));
+        WriteBytes("rekrut.txt", ReadBytes(ZEF_EXAMPLES_DIR "/rekrut.txt"));
+        std::filesystem::create_directories(settings_);
+        Create();
+    }
+    // The search's outcome, handed to the dialog as the front end does.
+    void Search(const BestPlanChoice& choice)
+    {
+        model_.bestPlan().start(choice);
+        model_.bestPlan().outcomeArrived(view_.bestPlan.nextOutcome());
+    }
+};
+
+// The dialog offers the unit types that recruit, all ticked, and the turns and
+// damage of the editor's own plan; the proven answer goes into the editor only
+// by "Použít", and into the chart by "Graf".
+TEST_F(BestPlanDialogTest, OffersTheEditorsNumbersAndPutsTheAnswerInTheEditor)
+{
+    const std::string editor = view_.editor;
+    model_.BestPlanClick();
+    ASSERT_TRUE(view_.bestPlan.offer);
+    const BestPlanOffer& offer = *view_.bestPlan.offer;
+    EXPECT_EQ(offer.rows.size(), offer.choice.rows.size());
+    EXPECT_EQ(offer.turns, 31);
+    EXPECT_EQ(offer.damage, 15328);
+    EXPECT_TRUE(view_.bestPlan.state.isVisible);
+    Search({BestPlanQuestion::MostDamage, 31, offer.choice.rows, 0});
+    EXPECT_TRUE(view_.bestPlan.answered);
+    EXPECT_FALSE(view_.bestPlan.searching);
+    EXPECT_TRUE(view_.bestPlan.answer.starts_with("Nejvíc DMG nejvýš za 31 TU: dokázaně nejlepší"))
+        << view_.bestPlan.answer;
+    EXPECT_EQ(view_.editor, editor);
+    model_.bestPlanApply();
+    EXPECT_EQ(view_.editor, model_.bestPlan().answerText());
+    EXPECT_EQ(ReadBytes("rekrut.txt"), ReadBytes(ZEF_EXAMPLES_DIR "/rekrut.txt"));
+    model_.bestPlanChart();
+    EXPECT_EQ(view_.chart.source, ChartSource::BestPlan);
+    EXPECT_EQ(view_.chart.turns, model_.bestPlan().answerRecording().samples.size());
+}
+
+// An answer for a plan the player has changed since is put in only after Yes.
+TEST_F(BestPlanDialogTest, AnAnswerForAnOlderPlanIsPutInOnlyAfterYes)
+{
+    model_.BestPlanClick();
+    Search({BestPlanQuestion::FewestTurns, 15328, view_.bestPlan.offer->choice.rows, 0});
+    view_.editor += "; změna\n";
+    const std::string changed = view_.editor;
+    model_.bestPlanApply();
+    EXPECT_EQ(dialogs_.questions, std::vector<std::string>{std::string(kBestPlanEditorChanged)});
+    EXPECT_EQ(view_.editor, changed);
+}
+
+TEST_F(BestPlanDialogTest, ASearchWithoutUnitTypesIsRefused)
+{
+    model_.BestPlanClick();
+    model_.bestPlan().start({BestPlanQuestion::MostDamage, 31, {}, 0});
+    EXPECT_EQ(view_.bestPlan.answer, kBestPlanNoRows);
+    EXPECT_FALSE(view_.bestPlan.searching);
+}
+
+// Cancelled, the search hands back the best plan it has found so far, or
+// says it found none; either way it says it is not proven.
+TEST_F(BestPlanDialogTest, ACancelledSearchSaysItIsNotProven)
+{
+    model_.BestPlanClick();
+    model_.bestPlan().start({BestPlanQuestion::MostDamage, 9000, view_.bestPlan.offer->choice.rows, 0});
+    model_.bestPlan().cancel();
+    model_.bestPlan().outcomeArrived(view_.bestPlan.nextOutcome());
+    EXPECT_FALSE(view_.bestPlan.searching);
+    EXPECT_EQ(view_.bestPlan.answer.find("dokázaně nejlepší"), std::string::npos) << view_.bestPlan.answer;
+}
+
+TEST_F(BestPlanDialogTest, NothingToSearchSaysWhy)
+{
+    WriteBytes("arm.txt", "");
+    model_.BestPlanClick();
+    EXPECT_EQ(dialogs_.errors, std::vector<std::string>{std::string(kBestPlanNothingToSearch)});
+    EXPECT_FALSE(view_.bestPlan.state.isVisible);
 }
 
 }  // namespace
