@@ -21,54 +21,46 @@ namespace {
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-class RecordedSecondWindow {
+// A window beside the main one that records where it was put and whether
+// it shows; `View` is the interface it shows through.
+template <typename View>
+class FakeSecondWindow : public View {
 public:
+    bool visible() const override { return isVisible; }
+    bool shownBefore() const override { return shown; }
+    ScreenSize frameSize() const override { return {300, 200}; }
+    void moveFrame(ScreenPoint at) override { movedTo = at; }
+    void showInFront() override { isVisible = shown = true; }
+
     bool isVisible = false;
     bool shown = false;
     std::optional<ScreenPoint> movedTo;
 };
 
-class FakeChart : public ChartWindowView {
+class FakeChart : public FakeSecondWindow<ChartWindowView> {
 public:
-    bool visible() const override { return state.isVisible; }
-    bool shownBefore() const override { return state.shown; }
-    ScreenSize frameSize() const override { return {300, 200}; }
-    void moveFrame(ScreenPoint at) override { state.movedTo = at; }
-    void showInFront() override { state.isVisible = state.shown = true; }
     void showRecording(const TurnRecording& recording, ChartSource shownSource) override
     {
         turns = recording.samples.size();
         source = shownSource;
     }
 
-    RecordedSecondWindow state;
     std::size_t turns = 0;
     std::optional<ChartSource> source;
 };
 
-class FakeUnitList : public UnitListView {
+class FakeUnitList : public FakeSecondWindow<UnitListView> {
 public:
-    bool visible() const override { return state.isVisible; }
-    bool shownBefore() const override { return state.shown; }
-    ScreenSize frameSize() const override { return {100, 100}; }
-    void moveFrame(ScreenPoint at) override { state.movedTo = at; }
-    void showInFront() override { state.isVisible = state.shown = true; }
-    void showRows(const std::vector<CatalogueRow>& shown) override { rows = shown; }
+    void showRows(const std::vector<CatalogueRow>& offered) override { rows = offered; }
 
-    RecordedSecondWindow state;
     std::vector<CatalogueRow> rows;
 };
 
 // The best plan's dialog; it hands the search's outcome over at once, as
 // the front ends do through their event loops.
-class FakeBestPlan : public BestPlanWindowView {
+class FakeBestPlan : public FakeSecondWindow<BestPlanWindowView> {
 public:
-    bool visible() const override { return state.isVisible; }
-    bool shownBefore() const override { return state.shown; }
-    ScreenSize frameSize() const override { return {100, 100}; }
-    void moveFrame(ScreenPoint at) override { state.movedTo = at; }
-    void showInFront() override { state.isVisible = state.shown = true; }
-    void showOffer(const BestPlanOffer& shown) override { offer = shown; }
+    void showOffer(const BestPlanOffer& offered) override { offer = offered; }
     void showSearching(bool isSearching) override { searching = isSearching; }
     void showProgress(int) override {}
     void showAnswer(const std::string& text, bool isAnswered) override
@@ -92,7 +84,6 @@ public:
         return outcome;
     }
 
-    RecordedSecondWindow state;
     std::optional<BestPlanOffer> offer;
     bool searching = false;
     std::string answer;
@@ -454,7 +445,7 @@ TEST_F(WindowModelTest, TheEditorsKeysRefreshAndOpenTheUnitList)
     model_.unitChosen(1);
     EXPECT_EQ(view_.editor, "1 200\n1");
     model_.GroupKeyDown(WindowKey::F6);
-    EXPECT_TRUE(view_.chart.state.isVisible);
+    EXPECT_TRUE(view_.chart.isVisible);
 }
 
 // The first time a window beside the main one is shown, it is placed right of
@@ -463,12 +454,12 @@ TEST_F(WindowModelTest, AChartIsPlacedBesideTheWindowOnlyTheFirstTime)
 {
     Create();
     model_.Button7Click();
-    EXPECT_EQ(view_.chart.state.movedTo, (ScreenPoint{100 + 579 + 8, 100}));
-    view_.chart.state.isVisible = false;
-    view_.chart.state.movedTo.reset();
+    EXPECT_EQ(view_.chart.movedTo, (ScreenPoint{100 + 579 + 8, 100}));
+    view_.chart.isVisible = false;
+    view_.chart.movedTo.reset();
     model_.Button7Click();
-    EXPECT_FALSE(view_.chart.state.movedTo);
-    EXPECT_TRUE(view_.chart.state.isVisible);
+    EXPECT_FALSE(view_.chart.movedTo);
+    EXPECT_TRUE(view_.chart.isVisible);
 }
 
 // Typing greys the line and starts the pause; the preview of the text as it
@@ -559,7 +550,7 @@ TEST_F(BestPlanDialogTest, OffersTheEditorsNumbersAndPutsTheAnswerInTheEditor)
     EXPECT_EQ(offer.rows.size(), offer.choice.rows.size());
     EXPECT_EQ(offer.turns, 31);
     EXPECT_EQ(offer.damage, 15328);
-    EXPECT_TRUE(view_.bestPlan.state.isVisible);
+    EXPECT_TRUE(view_.bestPlan.isVisible);
     Search({BestPlanQuestion::MostDamage, 31, offer.choice.rows, 0});
     EXPECT_TRUE(view_.bestPlan.answered);
     EXPECT_FALSE(view_.bestPlan.searching);
@@ -611,7 +602,7 @@ TEST_F(BestPlanDialogTest, NothingToSearchSaysWhy)
     WriteBytes("arm.txt", "");
     model_.BestPlanClick();
     EXPECT_EQ(dialogs_.errors, std::vector<std::string>{std::string(kBestPlanNothingToSearch)});
-    EXPECT_FALSE(view_.bestPlan.state.isVisible);
+    EXPECT_FALSE(view_.bestPlan.isVisible);
 }
 
 }  // namespace
