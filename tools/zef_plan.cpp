@@ -121,10 +121,11 @@ public:
         if (!file_) {
             return std::nullopt;
         }
-        std::optional<zef::FileFailure> failure = file_->open();
-        if (!failure) {
-            zef::RemoveOnInterruption(file_->temporary());
-        }
+        std::optional<zef::FileFailure> failure;
+        zef::MakeRemovedOnInterruption([&] {
+            failure = file_->open();
+            return failure ? std::filesystem::path() : file_->temporary();
+        });
         return failure;
     }
 
