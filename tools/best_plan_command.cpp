@@ -1,11 +1,7 @@
 #include "best_plan_command.h"
 
-#include "utf8_path.h"
-
 #include "best_plan_texts.h"
 #include "catalogue.h"
-#include "data_file.h"
-#include "data_lines.h"
 #include "file_replace.h"
 #include "plan_check.h"
 #include "plan_file.h"
@@ -14,6 +10,7 @@
 #include "report_format.h"
 #include "same_file.h"
 #include "turn_budget.h"
+#include "utf8_path.h"
 #include "windows1250.h"
 
 #include <charconv>
@@ -133,44 +130,12 @@ std::optional<std::int64_t> UnusableRow(const std::vector<std::int64_t>& rows, s
     return std::nullopt;
 }
 
-// The answer's plan lines as rekrut.txt now holds them, with the file-order
-// directive when it was added.
-std::string PlanLinesOf(const PlanAnswer& answer)
-{
-    std::string lines;
-    for (const std::string& line : SplitDataLines(answer.planBytes)) {
-        const ClassifiedLine classified = ClassifyPlanLine(line);
-        const bool fileOrder = classified.kind == PlanLineKind::Directive && classified.directive &&
-                               classified.directive->effect == DirectiveEffect::FileOrder;
-        if (classified.kind == PlanLineKind::Plan || fileOrder) {
-            lines += "  " + Windows1250ToUtf8(line) + "\n";
-        }
-    }
-    return lines;
-}
-
-std::string UnitName(std::string_view catalogueBytes, std::int64_t row)
-{
-    PlanningState catalogue;
-    LoadCatalogue(catalogue, catalogueBytes);
-    return Windows1250ToUtf8(CatalogueNameOf(catalogue, row));
-}
-
 std::string AnswerText(const BestPlanOptions& options, const BestPlanResult& result, const PlanInputs& inputs,
                        const std::optional<CheckedPlan>& player)
 {
-    const PlanAnswer& answer = *result.answer;
-    std::string text;
-    if (player) {
-        text += ComparisonText(FiguresOf(player->end, player->turns), FiguresOf(answer.end, answer.turns));
-    }
-    text +=
-        LimitsText(options.request, result) + RunnerUpText(result, UnitName(inputs.catalogue, result.runnerUpWithout));
-    text += answer.lines.empty() ? "\nPlán: žádný řádek, žádný tah.\n" : "\nPlán:\n" + PlanLinesOf(answer);
-    if (options.report) {
-        text += "\n" + Windows1250ToUtf8(answer.report);
-    }
-    return text;
+    const std::string text = BestPlanText(options.request, result, inputs.catalogue,
+                                          player ? std::optional(FiguresOf(player->end, player->turns)) : std::nullopt);
+    return options.report && result.answer ? text + "\n" + Windows1250ToUtf8(result.answer->report) : text;
 }
 
 bool WriteOut(const std::string& text)
@@ -253,10 +218,10 @@ int RunBestPlanCommand(const BestPlanOptions& options)
         } catch (const PlanTooLong&) {
         }
         const BestPlanResult result = FindBestPlan(inputs.catalogue, inputs.plan, options.request);
-        const std::string status = QuestionText(options.request) + ": " + StatusText(options.request, result) + ".\n";
+        const std::string text = AnswerText(options, result, inputs, player);
         if (!result.answer) {
             // No plan to show: the status says why.
-            if (!WriteOut(status)) {
+            if (!WriteOut(text)) {
                 std::fputs("zef-plan: standard output: write failed\n", stderr);
             }
             return 1;
@@ -269,7 +234,7 @@ int RunBestPlanCommand(const BestPlanOptions& options)
                 return 1;
             }
         }
-        if (!WriteOut(status + AnswerText(options, result, inputs, player))) {
+        if (!WriteOut(text)) {
             std::fputs("zef-plan: standard output: write failed\n", stderr);
             return 1;
         }

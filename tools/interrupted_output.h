@@ -4,11 +4,15 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 
 namespace zef {
 
-// From now on an interruption removes `file`, with the others given before,
-// before the program ends as it would have; an empty path adds nothing.
-void RemoveOnInterruption(const std::filesystem::path& file);
+// Runs `make`, which creates a file and returns its path (empty when it made
+// none); from then on an interruption removes that file, with the others given
+// before, before the program ends as it would have. An interruption that comes
+// while `make` runs waits until the file is known, so no file is ever left
+// behind by arriving between its creation and its listing.
+void MakeRemovedOnInterruption(const std::function<std::filesystem::path()>& make);
 
 }  // namespace zef

@@ -1,5 +1,6 @@
 #include "interrupted_output.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -10,10 +11,12 @@ namespace zef {
 namespace {
 
 // Read by the signal handler, which may only make async-signal-safe calls:
-// fixed storage, filled before the handler is installed.
+// fixed storage, filled while the signals are blocked.
 constexpr int kMostFiles = 4;
 char pendingFiles[kMostFiles][4096];
 volatile std::sig_atomic_t pendingCount = 0;
+
+constexpr int kInterruptions[] = {SIGINT, SIGTERM, SIGHUP};
 
 extern "C" void RemoveAndEnd(int signal)
 {
@@ -24,9 +27,7 @@ extern "C" void RemoveAndEnd(int signal)
     std::raise(signal);
 }
 
-}  // namespace
-
-void RemoveOnInterruption(const std::filesystem::path& file)
+void Remember(const std::filesystem::path& file)
 {
     const std::string name = file.string();
     if (name.empty() || name.size() >= sizeof pendingFiles[0] || pendingCount == kMostFiles) {
@@ -34,12 +35,28 @@ void RemoveOnInterruption(const std::filesystem::path& file)
     }
     std::memcpy(pendingFiles[pendingCount], name.c_str(), name.size() + 1);
     pendingCount = pendingCount + 1;
+}
+
+}  // namespace
+
+void MakeRemovedOnInterruption(const std::function<std::filesystem::path()>& make)
+{
+    sigset_t interruptions;
+    sigemptyset(&interruptions);
+    for (const int signal : kInterruptions) {
+        sigaddset(&interruptions, signal);
+    }
+    sigset_t before;
+    sigprocmask(SIG_BLOCK, &interruptions, &before);
     struct sigaction action {};
     action.sa_handler = RemoveAndEnd;
     sigemptyset(&action.sa_mask);
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+    for (const int signal : kInterruptions) {
         sigaction(signal, &action, nullptr);
     }
+    Remember(make());
+    // An interruption held meanwhile arrives here, and finds the file listed.
+    sigprocmask(SIG_SETMASK, &before, nullptr);
 }
 
 }  // namespace zef

@@ -25,6 +25,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 namespace {
 
 std::string Usage()
@@ -120,10 +121,11 @@ public:
         if (!file_) {
             return std::nullopt;
         }
-        std::optional<zef::FileFailure> failure = file_->open();
-        if (!failure) {
-            zef::RemoveOnInterruption(file_->temporary());
-        }
+        std::optional<zef::FileFailure> failure;
+        zef::MakeRemovedOnInterruption([&] {
+            failure = file_->open();
+            return failure ? std::filesystem::path() : file_->temporary();
+        });
         return failure;
     }
 
@@ -238,25 +240,19 @@ int zef::Utf8Main(int argc, char** argv)
         std::fputs("zef-plan: --chart - writes to standard output, where the report or the CSV goes\n", stderr);
         return 2;
     }
+    // The CSV and the chart are each replaced only once the run has succeeded.
     std::optional<CsvTarget> csvTarget;
-    if (csv) {
-        csvTarget.emplace(csv);
-        if (IsRunInput("--csv", csv, folder)) {
-            return 2;
-        }
-        if (const std::optional<zef::FileFailure> failure = csvTarget->open()) {
-            return Fail(csvTarget->name() + ": " + failure->systemText);
-        }
-    }
-    // The chart is written as the CSV is: replaced only once the run has succeeded.
     std::optional<CsvTarget> chartTarget;
-    if (chart) {
-        chartTarget.emplace(chart);
-        if (IsRunInput("--chart", chart, folder)) {
+    for (const auto& [option, file, target] :
+         {std::tuple{"--csv", csv, &csvTarget}, {"--chart", chart, &chartTarget}}) {
+        if (!file) {
+            continue;
+        }
+        if (IsRunInput(option, file, folder)) {
             return 2;
         }
-        if (const std::optional<zef::FileFailure> failure = chartTarget->open()) {
-            return Fail(chartTarget->name() + ": " + failure->systemText);
+        if (const std::optional<zef::FileFailure> failure = target->emplace(file).open()) {
+            return Fail(std::string(file) + ": " + failure->systemText);
         }
     }
     if (folder) {

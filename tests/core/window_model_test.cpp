@@ -21,42 +21,78 @@ namespace {
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-class RecordedSecondWindow {
+// A window beside the main one that records where it was put and whether
+// it shows; `View` is the interface it shows through.
+template <typename View>
+class FakeSecondWindow : public View {
 public:
+    bool visible() const override { return isVisible; }
+    bool shownBefore() const override { return shown; }
+    ScreenSize frameSize() const override { return {300, 200}; }
+    void moveFrame(ScreenPoint at) override { movedTo = at; }
+    void showInFront() override { isVisible = shown = true; }
+
     bool isVisible = false;
     bool shown = false;
     std::optional<ScreenPoint> movedTo;
 };
 
-class FakeChart : public ChartWindowView {
+class FakeChart : public FakeSecondWindow<ChartWindowView> {
 public:
-    bool visible() const override { return state.isVisible; }
-    bool shownBefore() const override { return state.shown; }
-    ScreenSize frameSize() const override { return {300, 200}; }
-    void moveFrame(ScreenPoint at) override { state.movedTo = at; }
-    void showInFront() override { state.isVisible = state.shown = true; }
     void showRecording(const TurnRecording& recording, ChartSource shownSource) override
     {
         turns = recording.samples.size();
         source = shownSource;
     }
 
-    RecordedSecondWindow state;
     std::size_t turns = 0;
     std::optional<ChartSource> source;
 };
 
-class FakeUnitList : public UnitListView {
+class FakeUnitList : public FakeSecondWindow<UnitListView> {
 public:
-    bool visible() const override { return state.isVisible; }
-    bool shownBefore() const override { return state.shown; }
-    ScreenSize frameSize() const override { return {100, 100}; }
-    void moveFrame(ScreenPoint at) override { state.movedTo = at; }
-    void showInFront() override { state.isVisible = state.shown = true; }
-    void showRows(const std::vector<CatalogueRow>& shown) override { rows = shown; }
+    void showRows(const std::vector<CatalogueRow>& offered) override { rows = offered; }
 
-    RecordedSecondWindow state;
     std::vector<CatalogueRow> rows;
+};
+
+// The best plan's dialog; it hands the search's outcome over at once, as
+// the front ends do through their event loops.
+class FakeBestPlan : public FakeSecondWindow<BestPlanWindowView> {
+public:
+    void showOffer(const BestPlanOffer& offered) override { offer = offered; }
+    void showSearching(bool isSearching) override { searching = isSearching; }
+    void showProgress(int) override {}
+    void showAnswer(const std::string& text, bool isAnswered) override
+    {
+        answer = text;
+        answered = isAnswered;
+    }
+    void deliverProgress(std::uint64_t, int) override {}
+    void deliverOutcome(BestPlanOutcome outcome) override
+    {
+        const std::lock_guard lock(mutex);
+        outcomes.push_back(std::move(outcome));
+        arrived.notify_one();
+    }
+    BestPlanOutcome nextOutcome()
+    {
+        std::unique_lock lock(mutex);
+        arrived.wait(lock, [this] { return !outcomes.empty(); });
+        BestPlanOutcome outcome = std::move(outcomes.front());
+        outcomes.pop_front();
+        return outcome;
+    }
+
+    std::optional<BestPlanOffer> offer;
+    bool searching = false;
+    std::string answer;
+    bool answered = false;
+
+private:
+    std::mutex mutex;
+    std::condition_variable arrived;
+    std::deque<BestPlanOutcome> outcomes;
 };
 
 // A window that records what the model tells it; `calls` keeps the order of
@@ -116,6 +152,7 @@ public:
     ChartWindowView& chartWindow() override { return chart; }
     bool hasChartWindow() const override { return true; }
     UnitListView& unitList() override { return units; }
+    BestPlanWindowView& bestPlanWindow() override { return bestPlan; }
 
     // Waits for the preview's thread to hand over a preview.
     PlanPreview nextPreview()
@@ -148,6 +185,7 @@ public:
     std::vector<std::string> told;
     FakeChart chart;
     FakeUnitList units;
+    FakeBestPlan bestPlan;
 
 private:
     std::mutex mutex;
@@ -407,7 +445,7 @@ TEST_F(WindowModelTest, TheEditorsKeysRefreshAndOpenTheUnitList)
     model_.unitChosen(1);
     EXPECT_EQ(view_.editor, "1 200\n1");
     model_.GroupKeyDown(WindowKey::F6);
-    EXPECT_TRUE(view_.chart.state.isVisible);
+    EXPECT_TRUE(view_.chart.isVisible);
 }
 
 // The first time a window beside the main one is shown, it is placed right of
@@ -416,12 +454,12 @@ TEST_F(WindowModelTest, AChartIsPlacedBesideTheWindowOnlyTheFirstTime)
 {
     Create();
     model_.Button7Click();
-    EXPECT_EQ(view_.chart.state.movedTo, (ScreenPoint{100 + 579 + 8, 100}));
-    view_.chart.state.isVisible = false;
-    view_.chart.state.movedTo.reset();
+    EXPECT_EQ(view_.chart.movedTo, (ScreenPoint{100 + 579 + 8, 100}));
+    view_.chart.isVisible = false;
+    view_.chart.movedTo.reset();
     model_.Button7Click();
-    EXPECT_FALSE(view_.chart.state.movedTo);
-    EXPECT_TRUE(view_.chart.state.isVisible);
+    EXPECT_FALSE(view_.chart.movedTo);
+    EXPECT_TRUE(view_.chart.isVisible);
 }
 
 // Typing greys the line and starts the pause; the preview of the text as it
@@ -481,6 +519,90 @@ TEST_F(WindowModelTest, APreviewOvertakenByTypingIsDropped)
     model_.previewArrived(std::move(overtaken));
     EXPECT_FALSE(view_.previewLine);
     EXPECT_FALSE(view_.previewCurrent);
+}
+
+class BestPlanDialogTest : public WindowModelTest {
+protected:
+    void SetUp() override
+    {
+        WriteBytes("arm.txt", ReadBytes(ZEF_EXAMPLES_DIR "/arm.txt"));
+        WriteBytes("rekrut.txt", ReadBytes(ZEF_EXAMPLES_DIR "/rekrut.txt"));
+        std::filesystem::create_directories(settings_);
+        Create();
+    }
+    // The search's outcome, handed to the dialog as the front end does.
+    void Search(const BestPlanChoice& choice)
+    {
+        model_.bestPlan().start(choice);
+        model_.bestPlan().outcomeArrived(view_.bestPlan.nextOutcome());
+    }
+};
+
+// The dialog offers the unit types that recruit, all ticked, and the turns and
+// damage of the editor's own plan; the proven answer goes into the editor only
+// by "Použít", and into the chart by "Graf".
+TEST_F(BestPlanDialogTest, OffersTheEditorsNumbersAndPutsTheAnswerInTheEditor)
+{
+    const std::string editor = view_.editor;
+    model_.BestPlanClick();
+    ASSERT_TRUE(view_.bestPlan.offer);
+    const BestPlanOffer& offer = *view_.bestPlan.offer;
+    EXPECT_EQ(offer.rows.size(), offer.choice.rows.size());
+    EXPECT_EQ(offer.turns, 31);
+    EXPECT_EQ(offer.damage, 15328);
+    EXPECT_TRUE(view_.bestPlan.isVisible);
+    Search({BestPlanQuestion::MostDamage, 31, offer.choice.rows, 0});
+    EXPECT_TRUE(view_.bestPlan.answered);
+    EXPECT_FALSE(view_.bestPlan.searching);
+    EXPECT_TRUE(view_.bestPlan.answer.starts_with("Nejvíc DMG nejvýš za 31 TU: dokázaně nejlepší"))
+        << view_.bestPlan.answer;
+    EXPECT_EQ(view_.editor, editor);
+    model_.bestPlanApply();
+    EXPECT_EQ(view_.editor, model_.bestPlan().answerText());
+    EXPECT_EQ(ReadBytes("rekrut.txt"), ReadBytes(ZEF_EXAMPLES_DIR "/rekrut.txt"));
+    model_.bestPlanChart();
+    EXPECT_EQ(view_.chart.source, ChartSource::BestPlan);
+    EXPECT_EQ(view_.chart.turns, model_.bestPlan().answerRecording().samples.size());
+}
+
+// An answer for a plan the player has changed since is put in only after Yes.
+TEST_F(BestPlanDialogTest, AnAnswerForAnOlderPlanIsPutInOnlyAfterYes)
+{
+    model_.BestPlanClick();
+    Search({BestPlanQuestion::FewestTurns, 15328, view_.bestPlan.offer->choice.rows, 0});
+    view_.editor += "; změna\n";
+    const std::string changed = view_.editor;
+    model_.bestPlanApply();
+    EXPECT_EQ(dialogs_.questions, std::vector<std::string>{std::string(kBestPlanEditorChanged)});
+    EXPECT_EQ(view_.editor, changed);
+}
+
+TEST_F(BestPlanDialogTest, ASearchWithoutUnitTypesIsRefused)
+{
+    model_.BestPlanClick();
+    model_.bestPlan().start({BestPlanQuestion::MostDamage, 31, {}, 0});
+    EXPECT_EQ(view_.bestPlan.answer, kBestPlanNoRows);
+    EXPECT_FALSE(view_.bestPlan.searching);
+}
+
+// Cancelled, the search hands back the best plan it has found so far, or
+// says it found none; either way it says it is not proven.
+TEST_F(BestPlanDialogTest, ACancelledSearchSaysItIsNotProven)
+{
+    model_.BestPlanClick();
+    model_.bestPlan().start({BestPlanQuestion::MostDamage, 9000, view_.bestPlan.offer->choice.rows, 0});
+    model_.bestPlan().cancel();
+    model_.bestPlan().outcomeArrived(view_.bestPlan.nextOutcome());
+    EXPECT_FALSE(view_.bestPlan.searching);
+    EXPECT_EQ(view_.bestPlan.answer.find("dokázaně nejlepší"), std::string::npos) << view_.bestPlan.answer;
+}
+
+TEST_F(BestPlanDialogTest, NothingToSearchSaysWhy)
+{
+    WriteBytes("arm.txt", "");
+    model_.BestPlanClick();
+    EXPECT_EQ(dialogs_.errors, std::vector<std::string>{std::string(kBestPlanNothingToSearch)});
+    EXPECT_FALSE(view_.bestPlan.isVisible);
 }
 
 }  // namespace

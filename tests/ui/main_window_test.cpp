@@ -1,4 +1,5 @@
 #include "application_title.h"
+#include "best_plan_window.h"
 #include "gl_libraries.h"
 #include "gui_test_main.h"
 #include "modal_answer.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QtTest>
 
 using zef::TForm1;
@@ -56,6 +58,7 @@ private Q_SLOTS:
     void viewStaysEqualToFullReload();
     void longRunCanBeCancelled();
     void typingPreviewsWithoutSaving();
+    void bestPlanFromF8IntoTheEditor();
     void closeRequestIsNeverLost_data();
     void closeRequestIsNeverLost();
 
@@ -353,6 +356,27 @@ void MainWindowTest::longRunCanBeCancelled()
     QCOMPARE(designsDuringRun, designs + 1);
     QCOMPARE(window->planningState().reportText, before);
     QCOMPARE(window->Memo3->toPlainText(), view);
+}
+
+// State: the example files.  Action: F8, "Hledat", then "Použít".
+// Expected: the proven answer in the editor, nothing saved.
+void MainWindowTest::bestPlanFromF8IntoTheEditor()
+{
+    WriteAll(QStringLiteral("arm.txt"), ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/examples/arm.txt")));
+    WriteAll(QStringLiteral("rekrut.txt"), ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/examples/rekrut.txt")));
+    auto window = start();
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+    QTest::keyClick(window->Memo4, Qt::Key_F8);
+    zef::BestPlanWindow* dialog = window->bestPlanWindowShown();
+    QVERIFY(dialog && dialog->isVisible());
+    QCOMPARE(dialog->turns->value(), 31);
+    QTest::mouseClick(dialog->search, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dialog->apply->isEnabled(), 20000);
+    QVERIFY(dialog->answer->toPlainText().contains(QStringLiteral("25440")));
+    QTest::mouseClick(dialog->apply, Qt::LeftButton);
+    QVERIFY(window->Memo4->toPlainText().contains(QStringLiteral("Drak 9 18399")));
+    QCOMPARE(ReadAll(QStringLiteral("rekrut.txt")), ReadAll(QStringLiteral(ZEF_SOURCE_DIR "/examples/rekrut.txt")));
 }
 
 void MainWindowTest::closeRequestIsNeverLost_data()

@@ -129,7 +129,43 @@ void WindowModel::GroupKeyDown(WindowKey key)
 {
     if (key == WindowKey::F6) {
         Button7Click();
+    } else if (key == WindowKey::F8) {
+        BestPlanClick();
     }
+}
+
+void WindowModel::BestPlanClick()
+{
+    if (const std::optional<std::string> refusal = bestPlan().open(view_.editorText())) {
+        dialogs_.showError(*refusal);
+        return;
+    }
+    ShowBeside(view_.bestPlanWindow());
+}
+
+BestPlanDialog& WindowModel::bestPlan()
+{
+    if (!bestPlan_) {
+        bestPlan_ = std::make_unique<BestPlanDialog>(view_.bestPlanWindow());
+    }
+    return *bestPlan_;
+}
+
+void WindowModel::bestPlanApply()
+{
+    const std::optional<std::string>& answer = bestPlan().answerText();
+    if (!answer ||
+        (view_.editorText() != bestPlan().searchedText() && !dialogs_.askYesNo(std::string(kBestPlanEditorChanged)))) {
+        return;
+    }
+    view_.setEditorText(*answer);
+}
+
+void WindowModel::bestPlanChart()
+{
+    ChartWindowView& chart = view_.chartWindow();
+    chart.showRecording(bestPlan().answerRecording(), ChartSource::BestPlan);
+    ShowBeside(chart);
 }
 
 void WindowModel::Memo4Catalogue()

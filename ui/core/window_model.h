@@ -16,6 +16,7 @@
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 namespace zef {
@@ -25,7 +26,7 @@ namespace zef {
 inline constexpr std::chrono::milliseconds kPreviewPause{150};
 
 // The keys the model hears of; a front end maps its own codes to them.
-enum class WindowKey { F5, F6, F7, Other };
+enum class WindowKey { F5, F6, F7, F8, Other };
 
 class WindowModel {
 public:
@@ -52,6 +53,16 @@ public:
     // Opens the unit list beside the window (F7, or the editor's menu).
     void Memo4Catalogue();
     void unitChosen(int number);
+    // Opens the search for the best plan beside the window (F8, or the
+    // editor's menu), on the editor's text as it is now.
+    void BestPlanClick();
+    // The dialog's own rules, for its buttons.
+    BestPlanDialog& bestPlan();
+    // "Použít": the answer's plan lines into the editor, nothing saved until
+    // the next refresh; asked first when the editor changed since the search.
+    void bestPlanApply();
+    // "Graf": the answer's turns in the chart.
+    void bestPlanChart();
 
     // The lock key arrived with `id`.
     void WMHotKey(std::uint32_t id);
@@ -105,6 +116,7 @@ private:
     bool settingsWritten_ = false;
     bool chartFollowsPreview_ = false;
     std::optional<PlanPreview> preview_;
+    std::unique_ptr<BestPlanDialog> bestPlan_;
     // Last, so that its thread has ended before anything it hands over to goes.
     PreviewWorker previewWorker_;
 };

@@ -40,6 +40,23 @@ inline constexpr std::string_view kPasteCommand = "V&ložit";
 inline constexpr std::string_view kDeleteCommand = "O&dstranit";
 inline constexpr std::string_view kSelectAllCommand = "Vybrat &vše";
 
+// The search for the best plan: the editor's menu and its dialog.
+inline constexpr std::string_view kBestPlanCommand = "Nejlepší plán…";
+inline constexpr std::string_view kBestPlanKey = "F8";
+inline constexpr std::string_view kBestPlanTitle = "ZeF – nejlepší plán";
+inline constexpr std::string_view kBestPlanMostDamage = "Nejvíc DMG nejvýš za (TU):";
+inline constexpr std::string_view kBestPlanFewestTurns = "Nejméně TU k (DMG):";
+inline constexpr std::string_view kBestPlanUnits = "Jednotky z arm.txt:";
+inline constexpr std::string_view kBestPlanReserve = "Zlato i mana vydrží po plánu aspoň (TU):";
+inline constexpr std::string_view kBestPlanSearch = "Hledat";
+inline constexpr std::string_view kBestPlanApply = "Použít";
+inline constexpr std::string_view kBestPlanChart = "Graf";
+inline constexpr std::string_view kBestPlanNoRows = "Zaškrtněte aspoň jeden typ jednotky.";
+inline constexpr std::string_view kBestPlanNothingToSearch =
+    "V arm.txt není žádný typ jednotky, který lze rekrutovat: není z čeho plán hledat.";
+inline constexpr std::string_view kBestPlanEditorChanged =
+    "Plán v editoru se od hledání změnil. Nahradit ho plánem, který hledání našlo pro plán, jaký byl?";
+
 // The progress dialog of a long run.
 inline constexpr std::string_view kProgressText = "Počítám plán…";
 inline constexpr std::string_view kCancelButton = "Zrušit";

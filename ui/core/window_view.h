@@ -4,6 +4,7 @@
 // model (window_model.h) holds every rule. Texts are UTF-8.
 #pragma once
 
+#include "best_plan_dialog.h"
 #include "catalogue_rows.h"
 #include "chart_model.h"
 #include "plan_preview.h"
@@ -43,6 +44,10 @@ class UnitListView : public SecondWindowView {
 public:
     virtual void showRows(const std::vector<CatalogueRow>& rows) = 0;
 };
+
+// The dialog that searches for the best plan; its buttons call the model's
+// bestPlan() rules and bestPlanApply(), bestPlanChart().
+class BestPlanWindowView : public SecondWindowView, public BestPlanDialogView {};
 
 // The key that locks the window from anywhere: Ctrl+Alt+Shift and a letter.
 struct LockKey {
@@ -115,6 +120,7 @@ public:
     virtual ChartWindowView& chartWindow() = 0;
     virtual bool hasChartWindow() const = 0;
     virtual UnitListView& unitList() = 0;
+    virtual BestPlanWindowView& bestPlanWindow() = 0;
 };
 
 }  // namespace zef

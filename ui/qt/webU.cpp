@@ -1,6 +1,7 @@
 #include "webU.h"
 
 #include "application_title.h"
+#include "best_plan_window.h"
 #include "catalogue_list.h"
 #include "frame_position.h"
 #include "logout_inhibitor.h"
@@ -61,10 +62,11 @@ void TForm1::ConnectControls()
     connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
     connect(Button6, &QPushButton::clicked, this, &TForm1::Button6Click);
     connect(Button7, &QPushButton::clicked, this, &TForm1::Button7Click);
-    // On the calculator group, so that F6 does nothing while the intro runs.
-    auto* chartKey =
-        new QShortcut(QKeySequence(Qt::Key_F6), GroupBox3, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
-    connect(chartKey, &QShortcut::activated, this, [this] { model_.GroupKeyDown(WindowKey::F6); });
+    // On the calculator group, so that they do nothing while the intro runs.
+    for (const auto& [key, windowKey] : {std::pair{Qt::Key_F6, WindowKey::F6}, std::pair{Qt::Key_F8, WindowKey::F8}}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), GroupBox3, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, windowKey] { model_.GroupKeyDown(windowKey); });
+    }
     connect(&hotKey_, &GlobalHotKey::activated, this, &TForm1::WMHotKey);
     Memo4->installEventFilter(this);
     previewTimer_ = new QTimer(this);
@@ -99,6 +101,8 @@ void TForm1::Memo4ContextMenu(const QPoint& at)
     menu->addSeparator();
     menu->addAction(FromUtf8(std::string(kUnitListCommand) + "\t" + std::string(kUnitListKey)), this,
                     &TForm1::Memo4Catalogue);
+    menu->addAction(FromUtf8(std::string(kBestPlanCommand) + "\t" + std::string(kBestPlanKey)), this,
+                    &TForm1::BestPlanClick);
     menu->exec(Memo4->viewport()->mapToGlobal(at));
 }
 
@@ -252,6 +256,14 @@ ChartWindowView& TForm1::chartWindow()
         treasuryChart_ = new TreasuryChart(this);
     }
     return *treasuryChart_;
+}
+
+BestPlanWindowView& TForm1::bestPlanWindow()
+{
+    if (!bestPlanWindow_) {
+        bestPlanWindow_ = new BestPlanWindow(this, model_);
+    }
+    return *bestPlanWindow_;
 }
 
 UnitListView& TForm1::unitList()

@@ -27,6 +27,7 @@ class QTimer;
 
 namespace zef {
 
+class BestPlanWindow;
 class CatalogueList;
 class ReportView;
 class TreasuryChart;
@@ -62,6 +63,7 @@ public:
     void Button3Click() { model_.Button3Click(); }
     void Button6Click() { model_.Button6Click(); }
     void Button7Click() { model_.Button7Click(); }
+    void BestPlanClick() { model_.BestPlanClick(); }
     void Memo4Catalogue() { model_.Memo4Catalogue(); }
     void WMHotKey(std::uint32_t id) { model_.WMHotKey(id); }
     void FormClick() { model_.FormKeyDown(); }
@@ -72,6 +74,7 @@ public:
     const PlanningState& planningState() const { return model_.core().planningState(); }
     const IntroPlayer& introPlayer() const { return introPlayer_; }
     TreasuryChart* treasuryChart() const { return treasuryChart_; }
+    BestPlanWindow* bestPlanWindowShown() const { return bestPlanWindow_; }
     // The session or the system ends the program (a TERM signal).
     void CloseOnTermination();
 
@@ -121,12 +124,14 @@ private:
     ChartWindowView& chartWindow() override;
     bool hasChartWindow() const override { return treasuryChart_ != nullptr; }
     UnitListView& unitList() override;
+    BestPlanWindowView& bestPlanWindow() override;
 
     WindowMessages messages_;
     GlobalHotKey hotKey_;
     ReportView* reportView_ = nullptr;
     TreasuryChart* treasuryChart_ = nullptr;
     CatalogueList* catalogueList_ = nullptr;
+    BestPlanWindow* bestPlanWindow_ = nullptr;
     QTimer* previewTimer_ = nullptr;
     IntroPlayer introPlayer_;
     // Last, so that the preview's thread has ended before anything it hands over to goes.

@@ -152,6 +152,8 @@ ChartModel MakeChartModel(const TurnRecording& recording, ChartSource source)
     model.title = kChartTitle;
     if (source == ChartSource::Preview) {
         model.title += " – náhled plánu z editoru, ne poslední obnovení";
+    } else if (source == ChartSource::BestPlan) {
+        model.title += " – nejlepší nalezený plán, ne poslední obnovení";
     }
     model.amounts = ValueAxis(FiniteRange(recording, {&TurnSample::gold, &TurnSample::mana}), "zl / mn");
     model.damage = ValueAxis(FiniteRange(recording, {&TurnSample::damage}), "DMG");

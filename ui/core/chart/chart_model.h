@@ -31,8 +31,9 @@ struct ChartAxis {
     std::string title{};
 };
 
-// Whether the chart shows the last refresh or a preview of the editor's text.
-enum class ChartSource { Refresh, Preview };
+// Whether the chart shows the last refresh, a preview of the editor's text or
+// the best plan a search found.
+enum class ChartSource { Refresh, Preview, BestPlan };
 
 struct ChartLineStart {
     double turn;

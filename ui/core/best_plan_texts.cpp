@@ -1,6 +1,10 @@
 #include "best_plan_texts.h"
 
+#include "catalogue.h"
+#include "data_lines.h"
+#include "plan_file.h"
 #include "report_format.h"
+#include "windows1250.h"
 
 #include <algorithm>
 
@@ -61,6 +65,29 @@ std::string Row(const std::string& label, const PlanFigures& figures)
 {
     return Row(label, FormatCount(figures.turns), IntegerFigure(figures.damage), ThousandsFigure(figures.gold) + "k",
                ThousandsFigure(figures.mana) + "k");
+}
+
+// The answer's plan lines as rekrut.txt now holds them, with the file-order
+// directive when it was added.
+std::string PlanLinesOf(const PlanAnswer& answer)
+{
+    std::string lines;
+    for (const std::string& line : SplitDataLines(answer.planBytes)) {
+        const ClassifiedLine classified = ClassifyPlanLine(line);
+        const bool fileOrder = classified.kind == PlanLineKind::Directive && classified.directive &&
+                               classified.directive->effect == DirectiveEffect::FileOrder;
+        if (classified.kind == PlanLineKind::Plan || fileOrder) {
+            lines += "  " + Windows1250ToUtf8(line) + "\n";
+        }
+    }
+    return lines;
+}
+
+std::string UnitName(std::string_view catalogueBytes, std::int64_t row)
+{
+    PlanningState catalogue;
+    LoadCatalogue(catalogue, catalogueBytes);
+    return Windows1250ToUtf8(CatalogueNameOf(catalogue, row));
 }
 
 }  // namespace
@@ -124,6 +151,21 @@ std::string RunnerUpText(const BestPlanResult& result, const std::string& withou
     }
     return "Druhý nejlepší, bez " + without + ": " + Turns(result.runnerUp->turns) + ", " +
            Damage(result.runnerUp->end.damage) + ".\n";
+}
+
+std::string BestPlanText(const BestPlanRequest& request, const BestPlanResult& result, std::string_view catalogueBytes,
+                         const std::optional<PlanFigures>& player)
+{
+    std::string text = QuestionText(request) + ": " + StatusText(request, result) + ".\n";
+    if (!result.answer) {
+        return text;
+    }
+    const PlanAnswer& answer = *result.answer;
+    if (player) {
+        text += ComparisonText(*player, FiguresOf(answer.end, answer.turns));
+    }
+    text += LimitsText(request, result) + RunnerUpText(result, UnitName(catalogueBytes, result.runnerUpWithout));
+    return text + (answer.lines.empty() ? "\nPlán: žádný řádek, žádný tah.\n" : "\nPlán:\n" + PlanLinesOf(answer));
 }
 
 }  // namespace zef

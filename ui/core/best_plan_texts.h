@@ -7,7 +7,9 @@
 #include "best_plan.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zef {
@@ -38,5 +40,12 @@ std::string LimitsText(const BestPlanRequest& request, const BestPlanResult& res
 // "Druhý nejlepší, bez Drak: 31 TU, 21900 DMG." `without` is the name (UTF-8)
 // of the unit type the runner-up does without.
 std::string RunnerUpText(const BestPlanResult& result, const std::string& without);
+
+// All of it, as zef-plan prints it and the dialog shows it: the question and
+// the status, and for an answer, the comparison with the player's plan (when
+// that could run), the limits, the runner-up and the answer's plan lines.
+// `catalogueBytes` names the unit types.
+std::string BestPlanText(const BestPlanRequest& request, const BestPlanResult& result, std::string_view catalogueBytes,
+                         const std::optional<PlanFigures>& player);
 
 }  // namespace zef
