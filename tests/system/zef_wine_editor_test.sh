@@ -39,10 +39,10 @@ wait_for '[ "$(zef_text 1004)" = "2" ]' || fail "Enter did not put 2 in the edit
 
 echo "-- the editor's menu opens it too, and Esc closes it"
 focus_window "$window"
-# The menu's last command; Up from none chosen chooses the last.
+# The command before the menu's last; Up from none chosen chooses the last.
 xdotool key shift+F10
 sleep 0.5
-xdotool key Up Return
+xdotool key Up Up Return
 wait_for_list "the editor's menu"
 focus_window "$list"
 xdotool key Escape

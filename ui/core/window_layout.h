@@ -39,6 +39,10 @@ inline constexpr DesignedRect kMemo3{145, 35, 401, 296};
 inline constexpr int kUnitListWidth = 500;
 inline constexpr int kUnitListHeight = 230;
 
+// The search for the best plan, beside the window.
+inline constexpr int kBestPlanWidth = 720;
+inline constexpr int kBestPlanHeight = 360;
+
 // The window's face, and the report view's own. The refresh button was
 // designed with a 5-pixel face of its own; the window's face is a bitmap face
 // whose smallest size is 11 pixels, so the caption was seen at 11 pixels, and

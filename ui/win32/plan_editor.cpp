@@ -20,6 +20,7 @@ namespace {
 constexpr UINT_PTR kSubclassId = 1;
 // The menu's other commands are the edit messages they send.
 constexpr UINT kUnitListCommandId = 1;
+constexpr UINT kBestPlanCommandId = 2;
 
 // The messages after which the control may have drawn over a wave: it draws
 // typed text, a selection and a scrolled view at once, not only when painting.
@@ -45,7 +46,8 @@ void Wave(HDC dc, int left, int right, int bottom, int step)
 
 }  // namespace
 
-PlanEditor::PlanEditor(HWND editor, std::function<void()> unitList) : editor_(editor), unitList_(std::move(unitList))
+PlanEditor::PlanEditor(HWND editor, std::function<void()> unitList, std::function<void()> bestPlan)
+    : editor_(editor), unitList_(std::move(unitList)), bestPlan_(std::move(bestPlan))
 {
     SetWindowSubclass(editor_, Procedure, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -137,7 +139,8 @@ void PlanEditor::ContextMenu(LPARAM at)
                  {"", 0, false},
                  {std::string(kSelectAllCommand), EM_SETSEL, true},
                  {"", 0, false},
-                 {std::string(kUnitListCommand) + "\t" + std::string(kUnitListKey), kUnitListCommandId, true}};
+                 {std::string(kUnitListCommand) + "\t" + std::string(kUnitListKey), kUnitListCommandId, true},
+                 {std::string(kBestPlanCommand) + "\t" + std::string(kBestPlanKey), kBestPlanCommandId, true}};
     const HMENU menu = CreatePopupMenu();
     for (const auto& item : items) {
         const UINT flags = item.text.empty() ? MF_SEPARATOR : item.enabled ? MF_STRING : MF_STRING | MF_GRAYED;
@@ -149,6 +152,8 @@ void PlanEditor::ContextMenu(LPARAM at)
     DestroyMenu(menu);
     if (command == kUnitListCommandId) {
         unitList_();
+    } else if (command == kBestPlanCommandId) {
+        bestPlan_();
     } else if (command == EM_SETSEL) {
         SendMessageW(editor_, EM_SETSEL, 0, -1);
     } else if (command != 0) {

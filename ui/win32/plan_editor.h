@@ -1,7 +1,8 @@
 // What the plan editor, an edit control, shows beyond the control's own: a
 // red wave under each line with a warning, painted over the control each
 // time the control has drawn, so that Windows and Wine show it alike; and a
-// context menu with the edit commands and the list of unit types.
+// context menu with the edit commands, the list of unit types and the search
+// for the best plan.
 #pragma once
 
 #include "win32_api.h"
@@ -14,8 +15,9 @@ namespace zef {
 
 class PlanEditor {
 public:
-    // `unitList` opens the list of unit types (the menu's last command).
-    PlanEditor(HWND editor, std::function<void()> unitList);
+    // `unitList` opens the list of unit types, `bestPlan` the search for the
+    // best plan (the menu's last commands).
+    PlanEditor(HWND editor, std::function<void()> unitList, std::function<void()> bestPlan);
     ~PlanEditor();
     PlanEditor(const PlanEditor&) = delete;
     PlanEditor& operator=(const PlanEditor&) = delete;
@@ -31,6 +33,7 @@ private:
 
     HWND editor_;
     std::function<void()> unitList_;
+    std::function<void()> bestPlan_;
     std::vector<std::int32_t> lines_;
 };
 

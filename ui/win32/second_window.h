@@ -1,5 +1,6 @@
-// A window of its own beside the main one (the chart, the unit list), owned
-// by it, as the window model places and shows it; closing it only hides it.
+// A window of its own beside the main one (the chart, the unit list, the
+// search for the best plan), owned by it, as the window model places and
+// shows it; closing it only hides it.
 #pragma once
 
 #include "window.h"
@@ -29,6 +30,14 @@ public:
         SetForegroundWindow(hwnd());
         SetActiveWindow(hwnd());
         shownBefore_ = true;
+    }
+    // Tab between its controls; true when the message is done.
+    bool preTranslateMessage(MSG& message)
+    {
+        if (hwnd() == nullptr || GetAncestor(message.hwnd, GA_ROOT) != hwnd()) {
+            return false;
+        }
+        return IsDialogMessageW(hwnd(), &message) != FALSE;
     }
 
 protected:

@@ -7,6 +7,7 @@
 #include "gdi_canvas.h"
 #include "resource_ids.h"
 #include "win_text.h"
+#include "window_fonts.h"
 #include "window_dialogs.h"
 #include "window_texts.h"
 
@@ -67,14 +68,8 @@ TreasuryChart::~TreasuryChart() { destroy(); }
 
 void TreasuryChart::MakeFont()
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    metrics.lfMessageFont.lfHeight = -Scaled(12, dpi_);
-    FontHandle font(CreateFontIndirectW(&metrics.lfMessageFont));
-    for (const HWND control : {savePng_, saveSvg_}) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    }
+    FontHandle font = MessageFont(12, dpi_);
+    SetFont({savePng_, saveSvg_}, font);
     font_ = std::move(font);
 }
 
@@ -171,14 +166,6 @@ void TreasuryChart::AskAndExport(bool png)
         ShowMessageBox(hwnd(), ChartNotSavedMessage(Utf8(path.wstring())), Wide(kQuestionCaption),
                        MB_OK | MB_ICONERROR);
     }
-}
-
-bool TreasuryChart::preTranslateMessage(MSG& message)
-{
-    if (hwnd() == nullptr || GetAncestor(message.hwnd, GA_ROOT) != hwnd()) {
-        return false;
-    }
-    return IsDialogMessageW(hwnd(), &message) != FALSE;
 }
 
 LRESULT TreasuryChart::handle(UINT message, WPARAM wParam, LPARAM lParam)

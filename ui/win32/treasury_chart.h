@@ -19,8 +19,6 @@ public:
     ~TreasuryChart() override;
 
     void showRecording(const TurnRecording& recording, ChartSource source) override;
-    // Tab between the buttons; true when the message is done.
-    bool preTranslateMessage(MSG& message);
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;

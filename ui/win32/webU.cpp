@@ -1,5 +1,6 @@
 #include "webU.h"
 
+#include "best_plan_window.h"
 #include "gdi_canvas.h"
 #include "treasury_chart.h"
 #include "unit_list.h"
@@ -74,7 +75,8 @@ void TForm1::FormCloseRequest()
 
 bool TForm1::preTranslateMessage(MSG& message)
 {
-    if (treasuryChart_ && treasuryChart_->preTranslateMessage(message)) {
+    if ((treasuryChart_ && treasuryChart_->preTranslateMessage(message)) ||
+        (bestPlanWindow_ && bestPlanWindow_->preTranslateMessage(message))) {
         return true;
     }
     if (hwnd() == nullptr || GetAncestor(message.hwnd, GA_ROOT) != hwnd()) {
@@ -88,10 +90,10 @@ bool TForm1::preTranslateMessage(MSG& message)
     } else if (message.hwnd == Memo4 && (message.message == WM_KEYUP || message.message == WM_LBUTTONUP)) {
         model_.caretMoved();
     }
-    // F6 anywhere in the calculator, so that it does nothing during the intro.
-    if (message.message == WM_KEYDOWN && message.wParam == VK_F6 && IsChild(GroupBox3, message.hwnd) &&
-        GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0) {
-        model_.GroupKeyDown(WindowKey::F6);
+    // F6 and F8 anywhere in the calculator, so that they do nothing during the intro.
+    if (message.message == WM_KEYDOWN && (message.wParam == VK_F6 || message.wParam == VK_F8) &&
+        IsChild(GroupBox3, message.hwnd) && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0) {
+        model_.GroupKeyDown(message.wParam == VK_F6 ? WindowKey::F6 : WindowKey::F8);
         return true;
     }
     return IsDialogMessageW(hwnd(), &message) != FALSE;
@@ -272,6 +274,14 @@ UnitListView& TForm1::unitList()
         unitList_ = std::make_unique<UnitList>(hwnd(), [this](int number) { model_.unitChosen(number); });
     }
     return *unitList_;
+}
+
+BestPlanWindowView& TForm1::bestPlanWindow()
+{
+    if (!bestPlanWindow_) {
+        bestPlanWindow_ = std::make_unique<BestPlanWindow>(hwnd(), model_);
+    }
+    return *bestPlanWindow_;
 }
 
 }  // namespace zef

@@ -28,6 +28,7 @@
 
 namespace zef {
 
+class BestPlanWindow;
 class TreasuryChart;
 class UnitList;
 
@@ -48,8 +49,8 @@ public:
 
     void show(int showCommand);
     // For the message loop, before a message is dispatched: the keys the
-    // window takes before its controls do (F5 and F7 in the editor, F6 in the
-    // calculator) and the dialog keys (Tab). True when the message is done.
+    // window takes before its controls do (F5 and F7 in the editor, F6 and F8
+    // in the calculator) and the dialog keys (Tab). True when the message is done.
     bool preTranslateMessage(MSG& message);
 
     // Controls, named as in the window's layout. GroupBox3 holds the others
@@ -118,6 +119,7 @@ private:
     ChartWindowView& chartWindow() override;
     bool hasChartWindow() const override { return treasuryChart_ != nullptr; }
     UnitListView& unitList() override;
+    BestPlanWindowView& bestPlanWindow() override;
 
     WindowMessages messages_;
     UINT dpi_ = 96;
@@ -131,6 +133,7 @@ private:
     bool previewWarning_ = false;
     std::unique_ptr<TreasuryChart> treasuryChart_;
     std::unique_ptr<UnitList> unitList_;
+    std::unique_ptr<BestPlanWindow> bestPlanWindow_;
     BitmapHandle introPicture_;  // Image1's picture, loaded when an intro starts
     IntroPlayer introPlayer_;
     HWND focus_ = nullptr;  // the control that had the keyboard when the window was left

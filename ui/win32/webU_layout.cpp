@@ -5,6 +5,7 @@
 #include "dpi.h"
 #include "resource_ids.h"
 #include "win_text.h"
+#include "window_fonts.h"
 #include "window_layout.h"
 #include "window_texts.h"
 
@@ -99,19 +100,6 @@ SIZE DesignedFrame(UINT dpi)
     return FrameSizeFor(Scaled(layout::kClientWidth, dpi), Scaled(layout::kClientHeight, dpi), kWindowStyle, 0, dpi);
 }
 
-FontHandle PixelFont(std::wstring_view face, int pixels, UINT dpi, BYTE pitch = DEFAULT_PITCH | FF_SWISS)
-{
-    LOGFONTW font{};
-    font.lfHeight = -Scaled(pixels, dpi);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfOutPrecision = OUT_TT_PRECIS;
-    font.lfQuality = DEFAULT_QUALITY;
-    font.lfPitchAndFamily = pitch;
-    face.copy(font.lfFaceName, LF_FACESIZE - 1);
-    return FontHandle(CreateFontIndirectW(&font));
-}
-
 int TextWidth(HWND control, HFONT font)
 {
     const std::wstring text = Wide(WindowTextUtf8(control));
@@ -150,7 +138,8 @@ void TForm1::BuildLayout()
     GroupBox3 = group_->hwnd();
     // Made in the order of tabbing; the frame last, under all of them.
     Memo4 = MakeEdit(GroupBox3, kMemo4Id);
-    editor_ = std::make_unique<PlanEditor>(Memo4, [this] { model_.Memo4Catalogue(); });
+    editor_ = std::make_unique<PlanEditor>(Memo4, [this] { model_.Memo4Catalogue(); },
+                                           [this] { model_.BestPlanClick(); });
     Memo3 = MakeEdit(GroupBox3, kMemo3Id);
     Button3 = MakeControl(GroupBox3, L"BUTTON", kRefreshButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton3Id);
     Button6 = MakeControl(GroupBox3, L"BUTTON", kResetButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton6Id);
