@@ -80,7 +80,7 @@ BestPlanWindow::BestPlanWindow(HWND owner, WindowModel& model) : model_(model)
     SendMessageW(units_, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
     reserveLabel_ = Control(L"STATIC", kBestPlanReserve, 0);
     reserve_ = NumberBox();
-    search_ = Control(L"BUTTON", kBestPlanSearch, WS_TABSTOP | BS_PUSHBUTTON, kSearchId);
+    search_ = Control(L"BUTTON", kBestPlanSearch, WS_TABSTOP | BS_DEFPUSHBUTTON, kSearchId);
     progress_ = Control(PROGRESS_CLASSW, "", 0);
     SendMessageW(progress_, PBM_SETRANGE32, 0, kProgressSteps);
     answer_ = Control(L"EDIT", "", WS_TABSTOP | WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY);
@@ -114,12 +114,12 @@ void BestPlanWindow::MakeFonts()
 void BestPlanWindow::Layout()
 {
     static constexpr Placement kPlacements[] = {
-        {&BestPlanWindow::mostDamage_, 8, 8, 220, 20},   {&BestPlanWindow::turns_, 232, 8, 76, 20},
-        {&BestPlanWindow::fewestTurns_, 8, 34, 220, 20}, {&BestPlanWindow::damage_, 232, 34, 76, 20},
-        {&BestPlanWindow::unitsLabel_, 8, 62, 300, 16},  {&BestPlanWindow::units_, 8, 80, 300, 190},
-        {&BestPlanWindow::reserveLabel_, 8, 280, 220, 16}, {&BestPlanWindow::reserve_, 232, 278, 76, 20},
-        {&BestPlanWindow::search_, 8, 322, 100, 28},     {&BestPlanWindow::progress_, 116, 326, 192, 20},
-        {&BestPlanWindow::answer_, 316, 8, 396, 306},    {&BestPlanWindow::apply_, 316, 322, 100, 28},
+        {&BestPlanWindow::mostDamage_, 8, 8, 220, 20},     {&BestPlanWindow::turns_, 232, 8, 76, 20},
+        {&BestPlanWindow::fewestTurns_, 8, 34, 220, 20},   {&BestPlanWindow::damage_, 232, 34, 76, 20},
+        {&BestPlanWindow::unitsLabel_, 8, 62, 300, 16},    {&BestPlanWindow::units_, 8, 80, 300, 176},
+        {&BestPlanWindow::reserveLabel_, 8, 264, 300, 16}, {&BestPlanWindow::reserve_, 232, 284, 76, 20},
+        {&BestPlanWindow::search_, 8, 322, 100, 28},       {&BestPlanWindow::progress_, 116, 326, 192, 20},
+        {&BestPlanWindow::answer_, 316, 8, 396, 306},      {&BestPlanWindow::apply_, 316, 322, 100, 28},
         {&BestPlanWindow::chart_, 424, 322, 100, 28},
     };
     for (const Placement& placement : kPlacements) {
@@ -161,8 +161,8 @@ BestPlanChoice BestPlanWindow::Choice() const
     BestPlanChoice choice;
     const bool mostDamage = SendMessageW(mostDamage_, BM_GETCHECK, 0, 0) == BST_CHECKED;
     choice.question = mostDamage ? BestPlanQuestion::MostDamage : BestPlanQuestion::FewestTurns;
-    choice.target = mostDamage ? NumberIn(turns_, 1, kMaxBestPlanTurns)
-                               : NumberIn(damage_, 1, std::numeric_limits<int>::max());
+    choice.target =
+        mostDamage ? NumberIn(turns_, 1, kMaxBestPlanTurns) : NumberIn(damage_, 1, std::numeric_limits<int>::max());
     const int rows = static_cast<int>(SendMessageW(units_, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < rows; ++row) {
         const auto state = SendMessageW(units_, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_STATEIMAGEMASK);

@@ -7,8 +7,8 @@
 #include "gdi_canvas.h"
 #include "resource_ids.h"
 #include "win_text.h"
-#include "window_fonts.h"
 #include "window_dialogs.h"
+#include "window_fonts.h"
 #include "window_texts.h"
 
 #include <commdlg.h>

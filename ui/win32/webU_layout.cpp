@@ -138,8 +138,8 @@ void TForm1::BuildLayout()
     GroupBox3 = group_->hwnd();
     // Made in the order of tabbing; the frame last, under all of them.
     Memo4 = MakeEdit(GroupBox3, kMemo4Id);
-    editor_ = std::make_unique<PlanEditor>(Memo4, [this] { model_.Memo4Catalogue(); },
-                                           [this] { model_.BestPlanClick(); });
+    editor_ = std::make_unique<PlanEditor>(
+        Memo4, [this] { model_.Memo4Catalogue(); }, [this] { model_.BestPlanClick(); });
     Memo3 = MakeEdit(GroupBox3, kMemo3Id);
     Button3 = MakeControl(GroupBox3, L"BUTTON", kRefreshButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton3Id);
     Button6 = MakeControl(GroupBox3, L"BUTTON", kResetButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton6Id);
