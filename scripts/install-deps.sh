@@ -16,8 +16,10 @@ packages=(
   # build it for Windows, 64-bit Wine to run the tests, NSIS for the installer
   # and unzip to try the portable zip; the system tests of the Windows window
   # also need a window manager's controls (wmctrl) and a Czech keyboard map
-  # (setxkbmap, xkbcomp).
+  # (setxkbmap, xkbcomp). The program's icon is drawn from its SVG (rsvg-convert)
+  # into an .ico (icotool, whose wrestool also reads it back from zef.exe).
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix googletest wine64 nsis unzip wmctrl x11-xkb-utils
+  librsvg2-bin icoutils
 )
 packages+=("$@")
 

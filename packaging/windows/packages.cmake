@@ -22,8 +22,11 @@ if(TARGET zef)
   # keeps the variable, so each player starts in their own.
   set(CPACK_NSIS_CREATE_ICONS_EXTRA [[
   StrCpy $OUTDIR "%USERPROFILE%"
-  CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\ZeF.lnk" "$INSTDIR\zef.exe"
+  CreateShortCut "$SMPROGRAMS\$STARTMENU_FOLDER\ZeF.lnk" "$INSTDIR\zef.exe" "" "$INSTDIR\zef.exe" 0
   SetOutPath "$INSTDIR"]])
+  # The installer and the uninstaller show the program's own icon.
+  set(CPACK_NSIS_MUI_ICON ${ZEF_ICON_FILE})
+  set(CPACK_NSIS_MUI_UNIICON ${ZEF_ICON_FILE})
   set(CPACK_NSIS_DELETE_ICONS_EXTRA [[  Delete "$SMPROGRAMS\$MUI_TEMP\ZeF.lnk"]])
   set(window_line "zef.exe       the window\r\n")
 endif()

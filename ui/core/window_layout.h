@@ -5,6 +5,8 @@
 // follow resizing.
 #pragma once
 
+#include "chart_canvas.h"
+
 #include <string_view>
 
 namespace zef::layout {
@@ -37,6 +39,10 @@ inline constexpr DesignedRect kMemo3{145, 35, 401, 296};
 inline constexpr int kUnitListWidth = 500;
 inline constexpr int kUnitListHeight = 230;
 
+// The search for the best plan, beside the window.
+inline constexpr int kBestPlanWidth = 720;
+inline constexpr int kBestPlanHeight = 360;
+
 // The window's face, and the report view's own. The refresh button was
 // designed with a 5-pixel face of its own; the window's face is a bitmap face
 // whose smallest size is 11 pixels, so the caption was seen at 11 pixels, and
@@ -49,5 +55,10 @@ inline constexpr int kReportFontPixels = 13;
 // A caption that would not fit its control in the window's face is drawn a
 // pixel at a time smaller, down to this; below it text is no longer read.
 inline constexpr int kSmallestCaptionPixels = 8;
+
+// The preview line's text when the line under the caret has a warning, and
+// the wave under each line of the editor that has one.
+inline constexpr Rgba kWarningColour{0xb0, 0x00, 0x00};
+inline constexpr Rgba kWarningWaveColour{0xff, 0x00, 0x00};
 
 }  // namespace zef::layout

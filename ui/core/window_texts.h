@@ -32,6 +32,13 @@ inline constexpr std::string_view kChartButton = "Graf";
 inline constexpr std::string_view kUnitListCommand = "Jednotky z arm.txt…";
 inline constexpr std::string_view kUnitListKey = "F7";
 inline constexpr std::string_view kUnitListTitle = "Jednotky z arm.txt";
+// The editor's own commands, where a window builds the editor's menu itself.
+inline constexpr std::string_view kUndoCommand = "&Zpět";
+inline constexpr std::string_view kCutCommand = "Vyj&mout";
+inline constexpr std::string_view kCopyCommand = "&Kopírovat";
+inline constexpr std::string_view kPasteCommand = "V&ložit";
+inline constexpr std::string_view kDeleteCommand = "O&dstranit";
+inline constexpr std::string_view kSelectAllCommand = "Vybrat &vše";
 
 // The search for the best plan: the editor's menu and its dialog.
 inline constexpr std::string_view kBestPlanCommand = "Nejlepší plán…";

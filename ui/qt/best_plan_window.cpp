@@ -3,6 +3,7 @@
 #include "plan_progress.h"
 #include "qt_text.h"
 #include "report_format.h"
+#include "window_layout.h"
 #include "window_model.h"
 #include "window_texts.h"
 
@@ -65,7 +66,7 @@ BestPlanWindow::BestPlanWindow(QWidget* parent, WindowModel& model)
     grid->addWidget(apply, 5, 2);
     grid->addWidget(chart, 5, 3);
     grid->setColumnStretch(2, 1);
-    resize(720, 360);
+    resize(layout::kBestPlanWidth, layout::kBestPlanHeight);
 
     connect(search, &QPushButton::clicked, this, &BestPlanWindow::SearchClicked);
     connect(apply, &QPushButton::clicked, this, [this] { model_.bestPlanApply(); });

@@ -38,10 +38,9 @@ bool IntroPlayer::start()
         end();
         return false;
     }
-    applyProjection();
+    project();
     renderThread_ = StartRenderThread(&window_, [this] { return requestFrame(); });
-    fadeAlpha_ = 0;
-    window_.setWindowOpacity(Opacity(fadeAlpha_));
+    startFade();
     return true;
 }
 
@@ -65,22 +64,33 @@ bool IntroPlayer::initContext()
 
 void IntroPlayer::uploadTexture(const QImage& picture) { texture_ = UploadIntroTexture(picture); }
 
-void IntroPlayer::applyProjection()
+bool IntroPlayer::makeCurrent() { return context_->makeCurrent(surface_); }
+
+void IntroPlayer::doneCurrent() { context_->doneCurrent(); }
+
+void IntroPlayer::swapBuffers() { context_->swapBuffers(surface_); }
+
+// The viewport counts device pixels; the aspect is the outer frame's.
+IntroSize IntroPlayer::viewportSize() const
 {
-    if (context_->makeCurrent(surface_)) {
-        setProjection();
-        context_->doneCurrent();
-    }
+    const qreal ratio = window_.devicePixelRatio();
+    return {static_cast<int>(std::lround(window_.width() * ratio)),
+            static_cast<int>(std::lround(window_.height() * ratio))};
 }
 
-void IntroPlayer::setProjection()
+IntroSize IntroPlayer::outerFrameSize() const
 {
-    // The viewport counts device pixels; the aspect is the outer frame's.
-    const qreal ratio = window_.devicePixelRatio();
-    projectedFrame_ = window_.frameGeometry().size();
-    SetGLProjection(static_cast<int>(std::lround(window_.width() * ratio)),
-                    static_cast<int>(std::lround(window_.height() * ratio)), projectedFrame_.width(),
-                    projectedFrame_.height());
+    const QSize frame = window_.frameGeometry().size();
+    return {frame.width(), frame.height()};
+}
+
+// Qt drops whole-window blending by itself once the opacity is 1. Frames
+// follow each other without a pause, so the change would wait in the
+// connection's buffer instead of showing now.
+void IntroPlayer::setOpacity(std::int32_t alpha, bool)
+{
+    window_.setWindowOpacity(Opacity(alpha));
+    FlushX11();
 }
 
 // A request still pending while the intro is torn down finds no context and
@@ -96,47 +106,13 @@ bool IntroPlayer::requestFrame()
     return renderFrame();
 }
 
-bool IntroPlayer::renderFrame()
-{
-    if (!context_->makeCurrent(surface_)) {
-        return false;
-    }
-    // The projection made at the start had no frame to go by: the window
-    // manager frames the window only once it is shown. The first frame, and
-    // any after a change of frame, gets the aspect a resize would give.
-    if (window_.frameGeometry().size() != projectedFrame_) {
-        setProjection();
-    }
-    RenderIntroFrame([this] { advance(); });
-    context_->swapBuffers(surface_);
-    context_->doneCurrent();
-    return true;
-}
-
-void IntroPlayer::advance()
-{
-    if (const std::optional<FadeStep> step = NextFadeStep(fadeAlpha_)) {
-        fadeAlpha_ = step->alpha;
-        // Qt drops whole-window blending by itself once the opacity is 1.
-        window_.setWindowOpacity(Opacity(fadeAlpha_));
-        // Frames follow each other without a pause, so the change would wait
-        // in the connection's buffer instead of showing now.
-        FlushX11();
-    }
-    if (!hooks_.running()) {
-        return;
-    }
-    DrawIntroScene(scene_, meter_.FrameRate);
-    UpdateFrameRate(meter_);
-}
-
 void IntroPlayer::resize()
 {
     if (!context_) {
         return;
     }
     container_->setGeometry(window_.rect());
-    applyProjection();
+    project();
 }
 
 void IntroPlayer::end()

@@ -1,16 +1,12 @@
 // The intro as the main window plays it: the GL surface over the window's
 // client area and its container, the one context that draws on it, the render
-// thread, the fade-in and the scene with its frame-rate meter and texture. The
-// player owns all of it; the window only starts it, says whether the intro
+// thread and the fade-in; the frames themselves are the core's IntroPlayback.
+// The player owns all of it; the window only starts it, says whether the intro
 // still runs (its calculator is hidden) and ends it. The context is current
 // only inside one of the player's operations, all on the user-interface thread.
 #pragma once
 
-#include "frame_rate.h"
-#include "gl_entry_points.h"
-#include "intro_scene.h"
-
-#include <QSize>
+#include "intro_playback.h"
 
 #include <cstdint>
 #include <functional>
@@ -34,7 +30,7 @@ struct IntroWindowHooks {
     std::function<void()> clicked;                           // a left click on the GL surface
 };
 
-class IntroPlayer {
+class IntroPlayer : public IntroPlayback {
 public:
     IntroPlayer(QWidget& window, IntroWindowHooks hooks);
     ~IntroPlayer();
@@ -56,17 +52,17 @@ public:
     IntroSurface* GLSurface() const { return surface_; }
     QOpenGLContext* GLContext() const { return context_.get(); }
     const TMyThread* renderThread() const { return renderThread_.get(); }
-    std::int32_t fadeAlpha() const { return fadeAlpha_; }
-    const IntroScene& scene() const { return scene_; }
-    GLuint texture() const { return texture_; }
 
 private:
     bool initContext();
-    void applyProjection();
-    void setProjection();
     bool requestFrame();
-    bool renderFrame();
-    void advance();
+    bool makeCurrent() override;
+    void doneCurrent() override;
+    void swapBuffers() override;
+    IntroSize viewportSize() const override;
+    IntroSize outerFrameSize() const override;
+    void setOpacity(std::int32_t alpha, bool blending) override;
+    bool sceneShown() const override { return hooks_.running(); }
 
     QWidget& window_;
     IntroWindowHooks hooks_;
@@ -74,12 +70,6 @@ private:
     IntroSurface* surface_ = nullptr;
     std::unique_ptr<QOpenGLContext> context_;
     std::unique_ptr<TMyThread> renderThread_;
-    QSize projectedFrame_;  // the outer size the projection was made for
-    std::int32_t fadeAlpha_ = 0;
-    // Made with the window, not at each start of the intro.
-    FrameRateMeter meter_;
-    IntroScene scene_;
-    GLuint texture_ = 0;
 };
 
 }  // namespace zef

@@ -11,9 +11,9 @@
 
 namespace zef {
 
-namespace {
-
 QColor Colour(Rgba colour) { return QColor(colour.r, colour.g, colour.b, colour.a); }
+
+namespace {
 
 QPolygonF Polygon(const std::vector<CanvasPoint>& points)
 {

@@ -3,9 +3,14 @@
 
 #include "chart_canvas.h"
 
+#include <QColor>
+
 class QPainter;
 
 namespace zef {
+
+// A colour of the core's drawing, or of its layout, as Qt's.
+QColor Colour(Rgba colour);
 
 class PainterCanvas : public ChartCanvas {
 public:

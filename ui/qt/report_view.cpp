@@ -10,30 +10,29 @@ namespace zef {
 
 ReportView::ReportView(QPlainTextEdit* view) : QObject(view), view_(view)
 {
-    connect(view_->document(), &QTextDocument::contentsChanged, this, [this] {
-        if (!updating_) {
-            feed_.viewEdited();
-        }
-    });
+    connect(view_->document(), &QTextDocument::contentsChanged, this, [this] { feed_.changed(); });
 }
 
-void ReportView::show(const std::string& report)
+std::size_t ReportView::setText(const std::string& text)
 {
-    updating_ = true;
-    const ReportFeed::Update update = feed_.next(report);
-    const QString text = FromUtf8(update.text);
-    if (update.whole) {
-        view_->setPlainText(text + u'\n');
-        shownCharacters_ = int(text.size());
-    } else if (!text.isEmpty()) {
-        QTextCursor cursor(view_->document());
-        cursor.setPosition(shownCharacters_);
-        cursor.insertText(text);
-        shownCharacters_ += int(text.size());
-    }
+    const QString shown = FromUtf8(text);
+    view_->setPlainText(shown + u'\n');
+    return std::size_t(shown.size());
+}
+
+std::size_t ReportView::insertText(std::size_t position, const std::string& text)
+{
+    const QString shown = FromUtf8(text);
+    QTextCursor cursor(view_->document());
+    cursor.setPosition(int(position));
+    cursor.insertText(shown);
+    return std::size_t(shown.size());
+}
+
+void ReportView::scrollToEnd()
+{
     view_->moveCursor(QTextCursor::End);
     view_->ensureCursorVisible();
-    updating_ = false;
 }
 
 }  // namespace zef

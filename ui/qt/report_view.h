@@ -1,5 +1,5 @@
-// Shows the accumulated report in the report view, appending what the core's
-// ReportFeed says is new.
+// Shows the accumulated report in the report view, as the core's ReportFeed
+// says: whole, or only what is new.
 #pragma once
 
 #include "report_feed.h"
@@ -12,20 +12,22 @@ class QPlainTextEdit;
 
 namespace zef {
 
-class ReportView : public QObject {
+class ReportView : public QObject, private ReportControl {
     Q_OBJECT
 
 public:
     explicit ReportView(QPlainTextEdit* view);
 
     // Shows `report` (Windows-1250, CR LF) and scrolls to its end.
-    void show(const std::string& report);
+    void show(const std::string& report) { feed_.show(report); }
 
 private:
+    std::size_t setText(const std::string& text) override;
+    std::size_t insertText(std::size_t position, const std::string& text) override;
+    void scrollToEnd() override;
+
     QPlainTextEdit* view_;
-    ReportFeed feed_;
-    int shownCharacters_ = 0;  // the report's characters in the view, before the closing break
-    bool updating_ = false;
+    ReportFeed feed_{*this};
 };
 
 }  // namespace zef

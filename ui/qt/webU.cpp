@@ -5,10 +5,12 @@
 #include "catalogue_list.h"
 #include "frame_position.h"
 #include "logout_inhibitor.h"
+#include "painter_canvas.h"
 #include "qt_text.h"
 #include "report_view.h"
 #include "session_guard.h"
 #include "treasury_chart.h"
+#include "window_layout.h"
 #include "window_system.h"
 #include "window_texts.h"
 
@@ -32,12 +34,6 @@
 namespace zef {
 
 TForm1* Form1 = nullptr;
-
-namespace {
-
-const QColor kWarningColour(0xb0, 0x00, 0x00);
-
-}  // namespace
 
 TForm1::TForm1(std::optional<std::filesystem::path> settingsFolder, std::optional<std::filesystem::path> movedTo,
                QWidget* parent)
@@ -201,7 +197,7 @@ void TForm1::underlineLines(const std::vector<std::int32_t>& lines)
 {
     QTextCharFormat wavy;
     wavy.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    wavy.setUnderlineColor(Qt::red);
+    wavy.setUnderlineColor(Colour(layout::kWarningWaveColour));
     QList<QTextEdit::ExtraSelection> marks;
     for (const std::int32_t line : lines) {
         const QTextBlock block = Memo4->document()->findBlockByNumber(line - 1);
@@ -223,7 +219,7 @@ void TForm1::showPreviewLine(const PreviewLabel& label)
     QPalette palette = this->palette();
     if (label.warning) {
         // The window's background role makes its labels draw in the button text colour.
-        palette.setColor(Label1->foregroundRole(), kWarningColour);
+        palette.setColor(Label1->foregroundRole(), Colour(layout::kWarningColour));
     }
     Label1->setPalette(palette);
 }

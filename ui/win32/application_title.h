@@ -4,10 +4,17 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace zef {
 
-void SetApplicationTitle(std::wstring title);
-const std::wstring& ApplicationTitle();
+inline std::wstring& ApplicationTitleText()
+{
+    static std::wstring title;
+    return title;
+}
+
+inline void SetApplicationTitle(std::wstring title) { ApplicationTitleText() = std::move(title); }
+inline const std::wstring& ApplicationTitle() { return ApplicationTitleText(); }
 
 }  // namespace zef

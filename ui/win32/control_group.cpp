@@ -24,7 +24,8 @@ LRESULT ControlGroup::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_COMMAND:
-    case WM_NOTIFY: return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC: return SendMessageW(GetParent(hwnd()), message, wParam, lParam);
     default: return defaultHandling(message, wParam, lParam);
     }
 }

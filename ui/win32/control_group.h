@@ -1,7 +1,7 @@
 // A plain child window that holds a group of controls, so that they show and
 // hide together (the calculator group GroupBox3). The notifications of its
-// controls go on to its parent, the main window, which handles them as if
-// the controls were its own.
+// controls and their colours go on to its parent, the main window, which
+// handles them as if the controls were its own.
 #pragma once
 
 #include "window.h"

@@ -7,11 +7,11 @@
 
 namespace zef {
 
+COLORREF Colour(Rgba colour) { return RGB(colour.r, colour.g, colour.b); }
+
 namespace {
 
 int Pixel(double value) { return static_cast<int>(std::lround(value)); }
-
-COLORREF Colour(Rgba colour) { return RGB(colour.r, colour.g, colour.b); }
 
 // GDI fills opaquely; the chart's translucent fills lie on its white
 // background, so their colour is mixed with white instead.

@@ -11,6 +11,9 @@
 
 namespace zef {
 
+// A colour of the core's drawing, or of its layout, as GDI's; opaque.
+COLORREF Colour(Rgba colour);
+
 class GdiCanvas : public ChartCanvas {
 public:
     explicit GdiCanvas(HDC dc);

@@ -1,6 +1,5 @@
 #include "intro_player.h"
 
-#include "fade_in.h"
 #include "gl_libraries.h"
 #include "gl_setup.h"
 #include "intro_thread.h"
@@ -31,13 +30,6 @@ RECT ScreenClientArea(HWND window)
     RECT area = ClientArea(window);
     MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&area), 2);
     return area;
-}
-
-SIZE FrameSize(HWND window)
-{
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 // Double-buffered RGBA with 24-bit colour and a 32-bit depth buffer (flags
@@ -108,13 +100,13 @@ LRESULT IntroSurface::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_GETDLGCODE:
         // Every key ends the intro, Tab and Escape included.
         return DLGC_WANTALLKEYS;
-    case WM_KEYDOWN: hooks_.keyPressed(wParam); return 0;
-    case WM_SYSKEYDOWN: hooks_.keyPressed(wParam); return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_LBUTTONUP: hooks_.keyOrClick(); return 0;
     case WM_CLOSE:
         // A close meant for the intro is the main window's.
         PostMessageW(GetWindow(hwnd(), GW_OWNER), WM_CLOSE, 0, 0);
         return 0;
-    case WM_LBUTTONUP: hooks_.clicked(); return 0;
     case WM_ERASEBKGND: return 1;
     case WM_PAINT:
         // The render thread's frames paint it.
@@ -124,16 +116,11 @@ LRESULT IntroSurface::handle(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-GLContext::GLContext(HDC dc) : context_(wgl.wglCreateContext != nullptr ? wgl.wglCreateContext(dc) : nullptr) {}
-
-GLContext::~GLContext() { reset(); }
-
-void GLContext::reset()
+void DeleteGLContext(HGLRC context)
 {
-    if (context_ != nullptr && wgl.wglDeleteContext != nullptr) {
-        wgl.wglDeleteContext(context_);
+    if (wgl.wglDeleteContext != nullptr) {
+        wgl.wglDeleteContext(context);
     }
-    context_ = nullptr;
 }
 
 IntroPlayer::IntroPlayer(IntroWindowHooks hooks) : hooks_(std::move(hooks)) {}
@@ -150,11 +137,9 @@ bool IntroPlayer::start(HWND window)
         end();
         return false;
     }
-    applyProjection();
+    project();
     renderThread_ = std::make_unique<TMyThread>(window_, kFrameMessage);
-    renderThread_->start();
-    fadeAlpha_ = 0;
-    fade(fadeAlpha_, true);
+    startFade();
     return true;
 }
 
@@ -164,34 +149,42 @@ bool IntroPlayer::initContext()
     if (surface_->hwnd() == nullptr) {
         return false;
     }
-    dc_ = WindowDC(surface_->hwnd());
-    SetGLPixelFormat(dc_.get());
-    context_ = GLContext(dc_.get());
+    dc_.emplace(surface_->hwnd());
+    SetGLPixelFormat(dc_->get());
+    context_ = GLContext(wgl.wglCreateContext != nullptr ? wgl.wglCreateContext(dc_->get()) : nullptr);
     if (!context_) {
         return false;
     }
-    MakeCurrent(dc_.get(), context_.get());
+    if (!makeCurrent()) {
+        return false;
+    }
     InitGLState(hooks_.loadTexture);
-    MakeCurrent(nullptr, nullptr);
+    doneCurrent();
     return true;
 }
 
 void IntroPlayer::uploadTexture(const IntroImage& picture) { texture_ = UploadIntroTexture(picture); }
 
-void IntroPlayer::applyProjection()
+bool IntroPlayer::makeCurrent()
 {
-    MakeCurrent(dc_.get(), context_.get());
-    setProjection();
-    MakeCurrent(nullptr, nullptr);
+    return dc_ && wgl.wglMakeCurrent != nullptr && wgl.wglMakeCurrent(dc_->get(), context_.get()) != FALSE;
 }
 
-void IntroPlayer::setProjection()
+void IntroPlayer::doneCurrent() { MakeCurrent(nullptr, nullptr); }
+
+// The viewport is the surface, that is the window's client area; the aspect
+// is the window's outer frame.
+IntroSize IntroPlayer::viewportSize() const
 {
-    // The viewport is the surface, that is the window's client area; the
-    // aspect is the window's outer frame.
     const RECT client = ClientArea(window_);
-    projectedFrame_ = FrameSize(window_);
-    SetGLProjection(client.right - client.left, client.bottom - client.top, projectedFrame_.cx, projectedFrame_.cy);
+    return {client.right - client.left, client.bottom - client.top};
+}
+
+IntroSize IntroPlayer::outerFrameSize() const
+{
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
 // A request still pending while the intro is torn down finds no context and
@@ -206,40 +199,11 @@ LRESULT IntroPlayer::requestFrame()
     if (!IsWindowVisible(surface_->hwnd())) {
         surface_->cover(window_);
     }
-    renderFrame();
-    return 1;
-}
-
-void IntroPlayer::renderFrame()
-{
-    MakeCurrent(dc_.get(), context_.get());
-    // A frame changed since the projection (a new DPI, a maximised window
-    // whose resize came before the surface followed) gets the aspect a resize
-    // would give.
-    const SIZE frame = FrameSize(window_);
-    if (frame.cx != projectedFrame_.cx || frame.cy != projectedFrame_.cy) {
-        setProjection();
-    }
-    RenderIntroFrame([this] { advance(); });
-    SwapBuffers(dc_.get());
-    MakeCurrent(nullptr, nullptr);
-}
-
-void IntroPlayer::advance()
-{
-    if (const std::optional<FadeStep> step = NextFadeStep(fadeAlpha_)) {
-        fadeAlpha_ = step->alpha;
-        fade(fadeAlpha_, step->blending);
-    }
-    if (!hooks_.running()) {
-        return;
-    }
-    DrawIntroScene(scene_, meter_.FrameRate);
-    UpdateFrameRate(meter_);
+    return renderFrame() ? 1 : 0;
 }
 
 // The main window's frame and the surface over its client area fade together.
-void IntroPlayer::fade(std::int32_t alpha, bool blending)
+void IntroPlayer::setOpacity(std::int32_t alpha, bool blending)
 {
     SetWindowOpacity(window_, alpha, blending);
     if (surface_) {
@@ -253,7 +217,7 @@ void IntroPlayer::resize()
         return;
     }
     surface_->cover(window_);
-    applyProjection();
+    project();
 }
 
 void IntroPlayer::moved()
@@ -269,7 +233,7 @@ void IntroPlayer::moved()
 // has returned.
 void IntroPlayer::end()
 {
-    dc_.release();
+    dc_.reset();
     MakeCurrent(nullptr, nullptr);
     context_.reset();
     renderThread_.reset();

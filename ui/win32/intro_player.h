@@ -1,7 +1,7 @@
 // The intro as the Windows window plays it: a window made for the intro over
 // the main window's whole client area, the one WGL context that draws on it,
-// the render thread, the fade-in through layered alpha, and the scene with
-// its frame-rate meter and texture. The player owns all of it; the window
+// the render thread and the fade-in through layered alpha; the frames
+// themselves are the core's IntroPlayback. The player owns all of it; the window
 // only starts it, says whether the intro still runs (its calculator is
 // hidden) and ends it. The context is current only inside one of the
 // player's operations, all on the window's thread.
@@ -13,9 +13,7 @@
 // stays black, a popup shows every frame).
 #pragma once
 
-#include "frame_rate.h"
-#include "gl_entry_points.h"
-#include "intro_scene.h"
+#include "intro_playback.h"
 #include "intro_texture.h"
 #include "win_handles.h"
 #include "window.h"
@@ -23,7 +21,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <utility>
+#include <optional>
 
 namespace zef {
 
@@ -31,10 +29,9 @@ class TMyThread;
 
 // What the player asks of the window it plays on.
 struct IntroWindowHooks {
-    std::function<bool()> running;               // false: frames skip the scene
-    std::function<void()> loadTexture;           // calls uploadTexture; the context is current
-    std::function<void(WPARAM key)> keyPressed;  // a key on the GL surface
-    std::function<void()> clicked;               // a left click on the GL surface
+    std::function<bool()> running;      // false: frames skip the scene
+    std::function<void()> loadTexture;  // calls uploadTexture; the context is current
+    std::function<void()> keyOrClick;   // a key or a left click on the GL surface
 };
 
 // The window the intro draws on; keys and clicks that land on it go on to
@@ -53,30 +50,10 @@ private:
 };
 
 // The intro's rendering context, deleted again.
-class GLContext {
-public:
-    GLContext() = default;
-    explicit GLContext(HDC dc);
-    ~GLContext();
-    GLContext(GLContext&& other) noexcept : context_(std::exchange(other.context_, nullptr)) {}
-    GLContext& operator=(GLContext&& other) noexcept
-    {
-        if (this != &other) {
-            reset();
-            context_ = std::exchange(other.context_, nullptr);
-        }
-        return *this;
-    }
+void DeleteGLContext(HGLRC context);
+using GLContext = Owned<HGLRC, DeleteGLContext>;
 
-    HGLRC get() const { return context_; }
-    explicit operator bool() const { return context_ != nullptr; }
-    void reset();
-
-private:
-    HGLRC context_ = nullptr;
-};
-
-class IntroPlayer {
+class IntroPlayer : public IntroPlayback {
 public:
     // The private message with which the render thread hands over a frame;
     // the window answers it with requestFrame().
@@ -86,8 +63,6 @@ public:
 
     explicit IntroPlayer(IntroWindowHooks hooks);
     ~IntroPlayer();
-    IntroPlayer(const IntroPlayer&) = delete;
-    IntroPlayer& operator=(const IntroPlayer&) = delete;
 
     // Loads the GL libraries, covers `window` with the surface, makes the
     // context, projects, starts the render thread and makes the window
@@ -107,37 +82,28 @@ public:
     // Frees a surface taken away by end() (kFreeSurfaceMessage).
     void freeSurface();
 
-    // The surface and the context keep the window design's names; both, and
-    // the render thread, exist only while the intro runs.
+    // The surface keeps the window design's name; it exists only while the intro runs.
     HWND GLSurface() const { return surface_ ? surface_->hwnd() : nullptr; }
-    HGLRC GLContextHandle() const { return context_.get(); }
-    const TMyThread* renderThread() const { return renderThread_.get(); }
-    std::int32_t fadeAlpha() const { return fadeAlpha_; }
-    const IntroScene& scene() const { return scene_; }
-    GLuint texture() const { return texture_; }
 
 private:
     bool initContext();
-    void applyProjection();
-    void setProjection();
-    void renderFrame();
-    void advance();
-    void fade(std::int32_t alpha, bool blending);
+    bool makeCurrent() override;
+    void doneCurrent() override;
+    void swapBuffers() override { SwapBuffers(dc_->get()); }
+    IntroSize viewportSize() const override;
+    IntroSize outerFrameSize() const override;
+    // The main window's frame and the surface over its client area fade together.
+    void setOpacity(std::int32_t alpha, bool blending) override;
+    bool sceneShown() const override { return hooks_.running(); }
 
     IntroWindowHooks hooks_;
     HWND window_ = nullptr;
     std::unique_ptr<IntroSurface> surface_;
     // A surface taken away while a key on it was still being handled.
     std::unique_ptr<IntroSurface> retired_;
-    WindowDC dc_;
+    std::optional<WindowDC> dc_;
     GLContext context_;
     std::unique_ptr<TMyThread> renderThread_;
-    SIZE projectedFrame_{};  // the outer size the projection was made for
-    std::int32_t fadeAlpha_ = 0;
-    // Made with the window, not at each start of the intro.
-    FrameRateMeter meter_;
-    IntroScene scene_;
-    GLuint texture_ = 0;
 };
 
 // Whole-window opacity through the layered style: `alpha` from 0

@@ -5,40 +5,34 @@
 // frames never overlap and need no lock.
 #pragma once
 
-#include "win_handles.h"
+#include "win32_api.h"
 
 #include <atomic>
+#include <thread>
 
 namespace zef {
 
 // The class name is the window design's.
 class TMyThread {
 public:
-    // Created suspended, at idle priority (THREAD_PRIORITY_IDLE). Each frame
-    // is `message` sent to `window`, which answers 0 when it drew nothing (the
-    // window cannot be seen); the thread then waits a moment before asking
-    // again instead of spinning a core.
+    // Starts the thread. Each frame is `message` sent to `window`, which
+    // answers 0 when it drew nothing (the window cannot be seen); the thread
+    // then waits a moment before asking again instead of spinning a core.
     TMyThread(HWND window, UINT message);
     // Stops the thread (see stop()).
-    ~TMyThread();
+    ~TMyThread() { stop(); }
     TMyThread(const TMyThread&) = delete;
     TMyThread& operator=(const TMyThread&) = delete;
 
-    void start();
     // Sets the stop flag and waits for the thread to end. Call on the window's
     // thread, never from inside a frame: while waiting it keeps serving the
     // frame the thread may be blocked in.
     void stop();
-    bool running() const;
 
 private:
-    static DWORD WINAPI Body(void* self);
-
-    HWND window_;
-    UINT message_;
     std::atomic<bool> stopRequested_{false};
-    KernelHandle thread_;
-    bool started_ = false;
+    std::atomic<bool> ended_{false};
+    std::thread thread_;
 };
 
 }  // namespace zef

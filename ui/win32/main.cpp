@@ -1,12 +1,11 @@
 // The program entry on Windows. The build stamp runs before any window
 // exists, an installed copy started in its own folder moves to the player's
-// documents, then the one window is created (with its core and intro player),
-// shown, and the message loop runs until it closes. The GL libraries go only
+// documents, then the one window is created (with its model and intro
+// player), shown, and the message loop runs until it closes. The GL libraries go only
 // once the window is gone.
 #include "application_title.h"
 #include "gl_libraries.h"
 #include "settings_location.h"
-#include "utf8_path.h"
 #include "verInc.h"
 #include "webU.h"
 #include "win_text.h"
@@ -36,23 +35,18 @@ int RunMessageLoop(zef::TForm1& window)
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand)
 {
     zef::StampBuild();
-    // The progress bar and the tooltips; the manifest asks for version 6.
-    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                        ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS | ICC_BAR_CLASSES};
+    // The progress bar, the tooltips and the unit list; the manifest asks for version 6.
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS |
+                                                                          ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
     zef::SetApplicationTitle(zef::Wide(zef::kStartTitle));
     // Before the window, which makes the data files where it works.
     const std::optional<std::filesystem::path> workingFolder = zef::LeaveInstallationFolder();
     int status = 0;
     {
-        zef::TForm1 window(zef::ProgramSettingsFolder());
+        zef::TForm1 window(zef::ProgramSettingsFolder(), workingFolder);
         if (window.hwnd() == nullptr) {
             return 1;
-        }
-        // The player started the program in its own folder and finds the
-        // files elsewhere: the caption says where.
-        if (workingFolder) {
-            SetWindowTextW(window.hwnd(), zef::Wide(zef::WorkingFolderCaption(zef::Utf8Name(*workingFolder))).c_str());
         }
         window.show(showCommand);
         status = RunMessageLoop(window);

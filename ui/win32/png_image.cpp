@@ -10,13 +10,15 @@ using std::min;
 #include <gdiplus.h>
 
 #include <memory>
-#include <vector>
 
 namespace zef {
 
 namespace {
 
 namespace Gdip = Gdiplus::DllExports;
+
+// GDI+'s PNG encoder, under the same identifier on every Windows.
+constexpr CLSID kPngEncoder{0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
 
 // GDI+ for as long as one encoding takes.
 class GdiplusSession {
@@ -48,54 +50,14 @@ struct ReleaseStream {
     void operator()(IStream* stream) const { stream->Release(); }
 };
 
-std::optional<CLSID> PngEncoder()
-{
-    UINT count = 0;
-    UINT bytes = 0;
-    if (Gdip::GdipGetImageEncodersSize(&count, &bytes) != Gdiplus::Ok || bytes == 0) {
-        return std::nullopt;
-    }
-    std::vector<std::uint8_t> buffer(bytes);
-    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    if (Gdip::GdipGetImageEncoders(count, bytes, encoders) != Gdiplus::Ok) {
-        return std::nullopt;
-    }
-    for (UINT i = 0; i < count; ++i) {
-        if (encoders[i].MimeType != nullptr && std::wstring_view(encoders[i].MimeType) == L"image/png") {
-            return encoders[i].Clsid;
-        }
-    }
-    return std::nullopt;
-}
-
-std::optional<std::string> StreamBytes(IStream& stream)
-{
-    STATSTG status{};
-    if (FAILED(stream.Stat(&status, STATFLAG_NONAME))) {
-        return std::nullopt;
-    }
-    std::string bytes(static_cast<std::size_t>(status.cbSize.QuadPart), '\0');
-    const LARGE_INTEGER start{};
-    ULONG read = 0;
-    if (FAILED(stream.Seek(start, STREAM_SEEK_SET, nullptr)) ||
-        FAILED(stream.Read(bytes.data(), static_cast<ULONG>(bytes.size()), &read)) || read != bytes.size()) {
-        return std::nullopt;
-    }
-    return bytes;
-}
-
 }  // namespace
 
 std::optional<std::string> EncodePng(const std::uint8_t* pixels, int width, int height)
 {
     const GdiplusSession session;
-    const std::optional<CLSID> encoder = session.ok() ? PngEncoder() : std::nullopt;
-    if (!encoder) {
-        return std::nullopt;
-    }
     Gdiplus::GpBitmap* bitmap = nullptr;
-    if (Gdip::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppRGB, const_cast<BYTE*>(pixels),
-                                        &bitmap) != Gdiplus::Ok) {
+    if (!session.ok() || Gdip::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppRGB,
+                                                         const_cast<BYTE*>(pixels), &bitmap) != Gdiplus::Ok) {
         return std::nullopt;
     }
     const std::unique_ptr<Gdiplus::GpBitmap, DisposeImage> owned(bitmap);
@@ -104,10 +66,17 @@ std::optional<std::string> EncodePng(const std::uint8_t* pixels, int width, int 
         return std::nullopt;
     }
     const std::unique_ptr<IStream, ReleaseStream> ownedStream(stream);
-    if (Gdip::GdipSaveImageToStream(bitmap, stream, &*encoder, nullptr) != Gdiplus::Ok) {
+    // The stream's memory may be larger than what was written into it.
+    STATSTG written{};
+    HGLOBAL memory = nullptr;
+    if (Gdip::GdipSaveImageToStream(bitmap, stream, &kPngEncoder, nullptr) != Gdiplus::Ok ||
+        FAILED(stream->Stat(&written, STATFLAG_NONAME)) || FAILED(GetHGlobalFromStream(stream, &memory))) {
         return std::nullopt;
     }
-    return StreamBytes(*stream);
+    const auto* bytes = static_cast<const char*>(GlobalLock(memory));
+    std::string png(bytes, bytes != nullptr ? static_cast<std::size_t>(written.cbSize.QuadPart) : 0);
+    GlobalUnlock(memory);
+    return bytes != nullptr ? std::optional(png) : std::nullopt;
 }
 
 }  // namespace zef

@@ -4,37 +4,26 @@
 
 namespace zef {
 
-ReportView::ReportView(HWND view) : view_(view)
+std::size_t ReportView::setText(const std::string& text)
 {
-    // A multi-line edit holds 32 KB unless told otherwise; 0 lifts the limit.
-    SendMessageW(view_, EM_SETLIMITTEXT, 0, 0);
+    const std::wstring shown = EditText(text);
+    SetWindowTextW(view_, (shown + L"\r\n").c_str());
+    return shown.size();
 }
 
-void ReportView::changed()
+std::size_t ReportView::insertText(std::size_t position, const std::string& text)
 {
-    if (!updating_) {
-        feed_.viewEdited();
-    }
+    const std::wstring shown = EditText(text);
+    SendMessageW(view_, EM_SETSEL, position, static_cast<LPARAM>(position));
+    SendMessageW(view_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(shown.c_str()));
+    return shown.size();
 }
 
-void ReportView::show(const std::string& report)
+void ReportView::scrollToEnd()
 {
-    updating_ = true;
-    const ReportFeed::Update update = feed_.next(report);
-    const std::wstring text = EditText(update.text);
-    if (update.whole) {
-        SetWindowTextW(view_, (text + L"\r\n").c_str());
-        shownCharacters_ = text.size();
-    } else if (!text.empty()) {
-        // The new text goes before the closing line break that follows the report.
-        SendMessageW(view_, EM_SETSEL, shownCharacters_, static_cast<LPARAM>(shownCharacters_));
-        SendMessageW(view_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-        shownCharacters_ += text.size();
-    }
     const LRESULT end = SendMessageW(view_, WM_GETTEXTLENGTH, 0, 0);
     SendMessageW(view_, EM_SETSEL, static_cast<WPARAM>(end), end);
     SendMessageW(view_, EM_SCROLLCARET, 0, 0);
-    updating_ = false;
 }
 
 }  // namespace zef

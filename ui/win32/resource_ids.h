@@ -2,5 +2,5 @@
 // script and the code; plain macros, since the resource compiler reads them.
 #pragma once
 
-#define ZEF_ICON 1  // the program's icon, once the resources hold one
+#define ZEF_ICON 1  // the program's icon, the first: Windows shows it for zef.exe
 #define ZEF_INTRO_BITMAP 101

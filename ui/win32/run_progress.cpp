@@ -146,8 +146,8 @@ struct ProgressState {
     std::unique_ptr<ProgressWindow> dialog;
 };
 
-}  // namespace
-
+// Serves every message waiting for this thread except keys and clicks, which
+// stay queued. A WM_QUIT is put back for the message loop.
 void ServeMessagesExceptInput()
 {
     MSG message;
@@ -157,6 +157,8 @@ void ServeMessagesExceptInput()
         }
     }
 }
+
+}  // namespace
 
 PlanProgress ProgressDialogHook(HWND owner, std::chrono::milliseconds delay)
 {

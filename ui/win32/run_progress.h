@@ -18,8 +18,4 @@ namespace zef {
 // the hook.
 PlanProgress ProgressDialogHook(HWND owner, std::chrono::milliseconds delay = std::chrono::milliseconds(500));
 
-// Serves every message waiting for this thread except keys and clicks, which
-// stay queued. A WM_QUIT is put back for the message loop.
-void ServeMessagesExceptInput();
-
 }  // namespace zef

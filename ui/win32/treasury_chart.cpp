@@ -8,6 +8,7 @@
 #include "resource_ids.h"
 #include "win_text.h"
 #include "window_dialogs.h"
+#include "window_fonts.h"
 #include "window_texts.h"
 
 #include <commdlg.h>
@@ -40,15 +41,6 @@ CanvasPoint PointerAt(LPARAM lParam)
     return {double(static_cast<short>(LOWORD(lParam))), double(static_cast<short>(HIWORD(lParam)))};
 }
 
-std::wstring Filter(std::string_view description, const wchar_t* pattern)
-{
-    std::wstring filter = Wide(description);
-    filter += L'\0';
-    filter += pattern;
-    filter += L'\0';
-    return filter;
-}
-
 }  // namespace
 
 TreasuryChart::TreasuryChart(HWND owner)
@@ -76,14 +68,8 @@ TreasuryChart::~TreasuryChart() { destroy(); }
 
 void TreasuryChart::MakeFont()
 {
-    NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
-    metrics.lfMessageFont.lfHeight = -Scaled(12, dpi_);
-    FontHandle font(CreateFontIndirectW(&metrics.lfMessageFont));
-    for (const HWND control : {savePng_, saveSvg_}) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
-    }
+    FontHandle font = MessageFont(12, dpi_);
+    SetFont({savePng_, saveSvg_}, font);
     font_ = std::move(font);
 }
 
@@ -109,17 +95,10 @@ SIZE TreasuryChart::ChartSize() const
     return {client.right, std::max(0L, client.bottom - buttons)};
 }
 
-void TreasuryChart::showRecording(const TurnRecording& recording)
+void TreasuryChart::showRecording(const TurnRecording& recording, ChartSource source)
 {
-    core_.show(recording);
+    core_.show(recording, source);
     InvalidateRect(hwnd(), nullptr, FALSE);
-}
-
-void TreasuryChart::showAndActivate()
-{
-    ShowWindow(hwnd(), IsIconic(hwnd()) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(hwnd());
-    SetActiveWindow(hwnd());
 }
 
 // Drawn off screen first, so that a long curve does not flicker.
@@ -153,23 +132,11 @@ void TreasuryChart::Redraw(bool needed)
     }
 }
 
-bool TreasuryChart::exportPng(const std::filesystem::path& path)
-{
-    const SIZE size = ChartSize();
-    const std::optional<std::string> png = ChartPng(core_.model(), size.cx, size.cy, dpi_);
-    return png && !ReplaceFileVerified(path, *png);
-}
-
-bool TreasuryChart::exportSvg(const std::filesystem::path& path)
-{
-    const SIZE size = ChartSize();
-    return !ReplaceFileVerified(path, ChartSvg(core_.model(), size.cx, size.cy, ScaleOf(dpi_)));
-}
-
+// The chart as it is shown, in a file the player names.
 void TreasuryChart::AskAndExport(bool png)
 {
-    const std::wstring filter = png ? Filter(kPngFilter, L"*.png") : Filter(kSvgFilter, L"*.svg");
     const wchar_t* suffix = png ? L"png" : L"svg";
+    const std::wstring filter = Wide(png ? kPngFilter : kSvgFilter) + L'\0' + L"*." + suffix + L'\0';
     std::wstring file = Wide(kChartFileStem) + L'.' + suffix;
     file.resize(32768, L'\0');
     const std::wstring title = Wide(kSaveChartTitle);
@@ -192,17 +159,13 @@ void TreasuryChart::AskAndExport(bool png)
         return;
     }
     const std::filesystem::path path(file.c_str());
-    if (!(png ? exportPng(path) : exportSvg(path))) {
-        ShowMessageBox(hwnd(), ChartNotSavedMessage(Utf8(path.wstring())), kQuestionCaption, MB_OK | MB_ICONERROR);
+    const SIZE size = ChartSize();
+    const std::optional<std::string> bytes = png ? ChartPng(core_.model(), size.cx, size.cy, dpi_)
+                                                 : ChartSvg(core_.model(), size.cx, size.cy, ScaleOf(dpi_));
+    if (!bytes || ReplaceFileVerified(path, *bytes)) {
+        ShowMessageBox(hwnd(), ChartNotSavedMessage(Utf8(path.wstring())), Wide(kQuestionCaption),
+                       MB_OK | MB_ICONERROR);
     }
-}
-
-bool TreasuryChart::preTranslateMessage(MSG& message)
-{
-    if (hwnd() == nullptr || GetAncestor(message.hwnd, GA_ROOT) != hwnd()) {
-        return false;
-    }
-    return IsDialogMessageW(hwnd(), &message) != FALSE;
 }
 
 LRESULT TreasuryChart::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -230,10 +193,6 @@ LRESULT TreasuryChart::handle(UINT message, WPARAM wParam, LPARAM lParam)
         tracking_ = false;
         Redraw(core_.pointerLeft());
         return 0;
-    case WM_CLOSE:
-        // Closing only hides it: the next "Graf" shows it again.
-        ShowWindow(hwnd(), SW_HIDE);
-        return 0;
     case WM_DPICHANGED: {
         dpi_ = HIWORD(wParam);
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
@@ -243,7 +202,7 @@ LRESULT TreasuryChart::handle(UINT message, WPARAM wParam, LPARAM lParam)
         Layout();
         return 0;
     }
-    default: return defaultHandling(message, wParam, lParam);
+    default: return SecondWindow::handle(message, wParam, lParam);
     }
 }
 

@@ -1,35 +1,24 @@
 // The treasury chart: gold and mana over the turns of the last completed
-// refresh, drawn with GDI from what the refresh recorded by the core's
-// chart window rules; it never runs the plan itself. A window of its own,
-// owned by the main window, so that the calculator keeps its designed layout.
+// refresh, or of the preview of the editor's text, drawn with GDI from what
+// the run recorded by the core's chart window rules; it never runs the plan
+// itself. A window of its own beside the main window, so that the calculator
+// keeps its designed layout.
 // Resting the mouse on the plot shows that turn's figures, a click pins them;
 // "Uložit PNG…" and "Uložit SVG…" save what it shows.
 #pragma once
 
 #include "chart_window_core.h"
-#include "turn_recorder.h"
+#include "second_window.h"
 #include "win_handles.h"
-#include "window.h"
-
-#include <filesystem>
-#include <string>
 
 namespace zef {
 
-class TreasuryChart : public Window {
+class TreasuryChart : public SecondWindow<ChartWindowView> {
 public:
     explicit TreasuryChart(HWND owner);
     ~TreasuryChart() override;
 
-    void showRecording(const TurnRecording& recording);
-    void showAndActivate();
-    bool visible() const { return hwnd() != nullptr && IsWindowVisible(hwnd()); }
-    // Tab between the buttons; true when the message is done.
-    bool preTranslateMessage(MSG& message);
-
-    // The chart as it is shown, in a file; false when it could not be written.
-    bool exportPng(const std::filesystem::path& path);
-    bool exportSvg(const std::filesystem::path& path);
+    void showRecording(const TurnRecording& recording, ChartSource source) override;
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -1,23 +1,25 @@
-// The main window on Windows: the plan editor, the report view and their
-// commands, the hot-key lock and the close guard, as plain Win32 controls.
-// What these do with the files, the planning state and the settings is the
-// core's (WindowCore); this class holds the controls and hands the core what
-// the player typed and clicked, exactly as the Qt window does.
+// The main window on Windows: the plan editor, the report view, the buttons,
+// the preview line, the lock key and the intro's GL surface, as plain Win32
+// controls. Every rule of the window is the core's window model
+// (WindowModel); this class turns the controls' messages into the model's
+// handlers and does what the model tells its WindowView, nothing more.
 //
 // With the intro switch on, the window first plays the OpenGL intro on a
-// child window over its whole client area (IntroPlayer; the handlers in
-// webU_intro.cpp); the calculator group stays hidden until a key or a click
-// ends the intro.
+// surface over its whole client area (IntroPlayer; webU_intro.cpp); the
+// calculator group stays hidden until a key or a click ends the intro.
 #pragma once
 
+#include "application_title.h"
 #include "control_group.h"
 #include "intro_player.h"
-#include "preview_worker.h"
+#include "plan_editor.h"
 #include "report_view.h"
 #include "win_handles.h"
+#include "win_text.h"
 #include "window.h"
-#include "window_core.h"
 #include "window_dialogs.h"
+#include "window_model.h"
+#include "window_view.h"
 
 #include <filesystem>
 #include <memory>
@@ -26,9 +28,11 @@
 
 namespace zef {
 
+class BestPlanWindow;
 class TreasuryChart;
+class UnitList;
 
-class TForm1 : public Window {
+class TForm1 : public Window, private WindowView {
 public:
     // A preview handed over from the preview's thread, and the pause in
     // typing that starts one.
@@ -36,15 +40,17 @@ public:
     static constexpr UINT_PTR kPreviewTimer = 1;
 
     // `settingsFolder` holds "zeF.ini" (ProgramSettingsFolder() in the
-    // program); nothing when there is no folder for it. Creates the window
-    // and runs FormCreate; the window is shown by show().
-    explicit TForm1(std::optional<std::filesystem::path> settingsFolder);
+    // program); nothing when there is no folder for it. `movedTo` is the
+    // folder the program works in when it left its installation folder.
+    // Creates the window and runs the model's FormCreate; show() shows it.
+    explicit TForm1(std::optional<std::filesystem::path> settingsFolder,
+                    std::optional<std::filesystem::path> movedTo = std::nullopt);
     ~TForm1() override;
 
     void show(int showCommand);
     // For the message loop, before a message is dispatched: the keys the
-    // window takes before its controls do (F5 in the editor, F6 in the
-    // calculator) and the dialog keys (Tab). True when the message is done.
+    // window takes before its controls do (F5 and F7 in the editor, F6 and F8
+    // in the calculator) and the dialog keys (Tab). True when the message is done.
     bool preTranslateMessage(MSG& message);
 
     // Controls, named as in the window's layout. GroupBox3 holds the others
@@ -60,33 +66,10 @@ public:
     HWND Memo3 = nullptr;
     HWND Label1 = nullptr;  // the preview line
 
-    // The lock: the identifier under which the hot key is registered.
-    ATOM HotKeyAtom = 0;
-
     // Shows the calculator when `value` is true; the name is the window design's.
     void viditelnost(bool value);
-
-    // Each ends the intro; the key and its modifiers are not looked at.
-    void FormKeyDown(WPARAM key);
-    void FormClick();
-    // Re-applies viewport and projection while the intro runs.
-    void FormResize();
     // Uploads Image1's picture as the intro texture; the context is current.
     void LoadGLTextures();
-
-    void Button3Click();
-    void Button6Click();
-    // Opens the treasury chart of the last completed refresh (also F6).
-    void Button7Click();
-    void Memo4KeyDown(WPARAM key);
-    void WMHotKey(WPARAM id);
-    // Whether the window may close now; explains the refusal when locked.
-    bool FormCloseQuery();
-
-    bool locked() const { return locked_; }
-    const WindowCore& core() const { return core_; }
-    const IntroPlayer& introPlayer() const { return introPlayer_; }
-    TreasuryChart* treasuryChart() const { return treasuryChart_.get(); }
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -96,55 +79,66 @@ private:
     void ApplyLayout();
     void MakeFonts();
     void DpiChanged(UINT dpi, const RECT& suggested);
-
-    void FormCreate();
-    void FormDestroy();
-    void ApplySettings();
-    void WriteSettingsOnce();
     void Command(HWND control, WORD code);
-    bool IntroSwitchOn() const;
     void FormCloseRequest();
-    LRESULT FormQueryEndSession();
-    void FormEndSession();
-    void ShowLockedMessage();
-    // A close asked for during a refresh happens once the refresh is over.
-    void CloseIfAsked();
     void KeepFocus(UINT activation);
     void RestoreFocus();
 
-    // The intro runs exactly while the calculator group is hidden.
-    bool IntroRunning() const;
+    // WindowView.
+    void setCaption(std::string_view caption) override { SetWindowTextW(hwnd(), Wide(caption).c_str()); }
+    void setApplicationTitle(std::string_view title) override { SetApplicationTitle(Wide(title)); }
+    void showCalculator() override { viditelnost(true); }
+    bool introRunning() const override;
+    bool startIntro() override;
+    void endIntro() override;
+    void setOpaque() override;
+    void setLocked(bool locked) override;
+    void closeSoon() override { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
+    std::optional<ScreenRect> frame() const override;
+    void moveFrame(ScreenPoint at) override;
+    ScreenRect workArea() const override;
+    bool introSwitch() const override { return SendMessageW(chbIntro, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void setIntroSwitch(bool on) override { SendMessageW(chbIntro, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0); }
+    std::uint32_t registerLockKey(const LockKey& key) override;
+    void unregisterLockKey() override { UnregisterHotKey(hwnd(), static_cast<int>(model_.HotKeyAtom)); }
+    // UTF-8 with the control's CR LF line breaks, as the core takes it.
+    std::string editorText() const override { return WindowTextUtf8(Memo4); }
+    void setEditorText(const std::string& text) override { SetWindowTextW(Memo4, EditText(text).c_str()); }
+    std::int32_t caretLine() const override;
+    void insertAtCaret(const std::string& text) override;
+    void underlineLines(const std::vector<std::int32_t>& lines) override { editor_->underline(lines); }
+    void showReport(const std::string& report) override { reportView_->show(report); }
+    void showPreviewLine(const PreviewLabel& label) override;
+    // Greyed while its text is older than the editor's.
+    void setPreviewLineCurrent(bool current) override { EnableWindow(Label1, current ? TRUE : FALSE); }
+    void startPreviewTimer(std::chrono::milliseconds pause) override;
+    void deliverPreview(PlanPreview preview) override;
+    bool askWithoutOwner(std::string_view question) override;
+    void tellWithoutOwner(std::string_view message) override;
+    void answerOpenDialogs() override { AnswerOpenDialogsSafely(); }
+    ChartWindowView& chartWindow() override;
+    bool hasChartWindow() const override { return treasuryChart_ != nullptr; }
+    UnitListView& unitList() override;
+    BestPlanWindowView& bestPlanWindow() override;
 
-    // The preview (webU_preview.cpp): the editor's changes start it after a
-    // pause, and its result fills the preview line.
-    void Memo4Change();
-    void RequestPreview();
-    void ShowPreview(std::unique_ptr<PlanPreview> preview);
-    void ShowPreviewLabel();
-
-    std::optional<std::filesystem::path> settingsFolder_;
     WindowMessages messages_;
-    WindowCore core_;
     UINT dpi_ = 96;
     std::unique_ptr<ControlGroup> group_;
     FontHandle windowFont_;
     FontHandle reportFont_;
     std::vector<FontHandle> fittedFonts_;  // smaller faces for captions that would not fit
     std::unique_ptr<ReportView> reportView_;
+    std::unique_ptr<PlanEditor> editor_;
+    HWND previewTip_ = nullptr;  // the preview line's tooltip, owned by the window
+    bool previewWarning_ = false;
     std::unique_ptr<TreasuryChart> treasuryChart_;
-    HotKeyRegistration hotKey_;
+    std::unique_ptr<UnitList> unitList_;
+    std::unique_ptr<BestPlanWindow> bestPlanWindow_;
     BitmapHandle introPicture_;  // Image1's picture, loaded when an intro starts
     IntroPlayer introPlayer_;
     HWND focus_ = nullptr;  // the control that had the keyboard when the window was left
-    bool locked_ = false;
-    bool closeAsked_ = false;
-    bool settingsWritten_ = false;
-    std::optional<PlanPreview> preview_;
-    // Last, so that its thread has ended before anything it posts to goes.
-    PreviewWorker previewWorker_;
+    // Last, so that the preview's thread has ended before anything it posts to goes.
+    WindowModel model_;
 };
-
-// The one main window, set while it exists.
-extern TForm1* Form1;
 
 }  // namespace zef

@@ -5,7 +5,11 @@
 #include "dpi.h"
 #include "resource_ids.h"
 #include "win_text.h"
+#include "window_fonts.h"
+#include "window_layout.h"
 #include "window_texts.h"
+
+#include <commctrl.h>
 
 #include <string>
 #include <utility>
@@ -15,15 +19,7 @@ namespace zef {
 
 namespace {
 
-// The designed outer size is 579 x 385 with a 4-pixel frame and a caption of
-// 30: a client area of 571 x 351, which holds the group at 9, 9 with room to
-// spare whatever frame this Windows draws.
-constexpr int kClientWidth = 571;
-constexpr int kClientHeight = 351;
 constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
-
-// The smallest face a caption is drawn in when the designed one would not fit.
-constexpr int kSmallestCaptionPixels = 8;
 
 enum ControlId : int {
     kMemo4Id = 1004,
@@ -39,19 +35,23 @@ enum ControlId : int {
 
 struct Placement {
     HWND TForm1::*control;
-    RECT designed;  // left, top, width, height at 96 dpi, in the parent's client area
+    layout::DesignedRect designed;  // in the parent's client area
 };
 
 // In the window design's order of tabbing: the editor, the report, the
-// refresh, the reset, the switch, then the chart. The free room of the top
-// row, between the switch and "Graf", holds the preview line.
+// refresh, the reset, the switch, then the chart; the preview line between
+// the switch and "Graf".
 constexpr Placement kPlacements[] = {
-    {&TForm1::Image1, {80, 74, 256, 256}},       {&TForm1::GroupBox3, {9, 9, 551, 336}},
-    {&TForm1::GroupBox3Frame, {0, 0, 551, 336}}, {&TForm1::Memo4, {5, 35, 131, 296}},
-    {&TForm1::Memo3, {145, 35, 401, 296}},       {&TForm1::Button3, {65, 15, 71, 16}},
-    {&TForm1::Button6, {5, 15, 56, 16}},         {&TForm1::chbIntro, {150, 13, 97, 17}},
-    {&TForm1::Button7, {490, 15, 56, 16}},       {&TForm1::Label1, {251, 15, 235, 16}},
-};
+    {&TForm1::Image1, layout::kImage1},
+    {&TForm1::GroupBox3, layout::kGroupBox3},
+    {&TForm1::GroupBox3Frame, {0, 0, layout::kGroupBox3.width, layout::kGroupBox3.height}},
+    {&TForm1::Memo4, layout::kMemo4},
+    {&TForm1::Memo3, layout::kMemo3},
+    {&TForm1::Button3, layout::kButton3},
+    {&TForm1::Button6, layout::kButton6},
+    {&TForm1::chbIntro, layout::kIntroSwitch},
+    {&TForm1::Button7, layout::kButton7},
+    {&TForm1::Label1, layout::kLabel1}};
 
 const WindowClass& MainClass()
 {
@@ -70,23 +70,34 @@ HWND MakeControl(HWND parent, const wchar_t* className, std::string_view caption
 HWND MakeEdit(HWND parent, int id)
 {
     // No ES_AUTOHSCROLL and no horizontal scroll bar: long lines wrap.
-    return MakeControl(
-        parent, L"EDIT", "",
-        WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL, id,
-        WS_EX_CLIENTEDGE);
+    const HWND edit =
+        MakeControl(parent, L"EDIT", "",
+                    WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | ES_NOHIDESEL,
+                    id, WS_EX_CLIENTEDGE);
+    // A multi-line edit holds 32 KB unless told otherwise; 0 lifts the limit.
+    SendMessageW(edit, EM_SETLIMITTEXT, 0, 0);
+    return edit;
 }
 
-FontHandle PixelFont(const wchar_t* face, int pixels, UINT dpi, BYTE pitch = DEFAULT_PITCH | FF_SWISS)
+// A tooltip for `tool`, a control of `parent`; its text comes with TTM_UPDATETIPTEXTW.
+HWND MakeTip(HWND window, HWND parent, HWND tool)
 {
-    LOGFONTW font{};
-    font.lfHeight = -Scaled(pixels, dpi);
-    font.lfWeight = FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
-    font.lfOutPrecision = OUT_TT_PRECIS;
-    font.lfQuality = DEFAULT_QUALITY;
-    font.lfPitchAndFamily = pitch;
-    wcsncpy(font.lfFaceName, face, LF_FACESIZE - 1);
-    return FontHandle(CreateFontIndirectW(&font));
+    const HWND tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
+                                     0, 0, 0, 0, window, nullptr, ProgramInstance(), nullptr);
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = parent;
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+    // Wide enough for the longest line; a tip of several lines breaks at its line ends.
+    SendMessageW(tip, TTM_SETMAXTIPWIDTH, 0, 600);
+    return tip;
+}
+
+SIZE DesignedFrame(UINT dpi)
+{
+    return FrameSizeFor(Scaled(layout::kClientWidth, dpi), Scaled(layout::kClientHeight, dpi), kWindowStyle, 0, dpi);
 }
 
 int TextWidth(HWND control, HFONT font)
@@ -113,7 +124,7 @@ void SetFont(HWND control, HFONT font) { SendMessageW(control, WM_SETFONT, reint
 bool TForm1::createMainWindow()
 {
     dpi_ = WindowDpi(nullptr);
-    const SIZE frame = FrameSizeFor(Scaled(kClientWidth, dpi_), Scaled(kClientHeight, dpi_), kWindowStyle, 0, dpi_);
+    const SIZE frame = DesignedFrame(dpi_);
     return create(MainClass(), 0, Wide(kDesignedCaption).c_str(), kWindowStyle,
                   RECT{CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT + frame.cx, CW_USEDEFAULT + frame.cy}, nullptr);
 }
@@ -127,38 +138,39 @@ void TForm1::BuildLayout()
     GroupBox3 = group_->hwnd();
     // Made in the order of tabbing; the frame last, under all of them.
     Memo4 = MakeEdit(GroupBox3, kMemo4Id);
-    SendMessageW(Memo4, EM_SETLIMITTEXT, 0, 0);
+    editor_ = std::make_unique<PlanEditor>(
+        Memo4, [this] { model_.Memo4Catalogue(); }, [this] { model_.BestPlanClick(); });
     Memo3 = MakeEdit(GroupBox3, kMemo3Id);
     Button3 = MakeControl(GroupBox3, L"BUTTON", kRefreshButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton3Id);
     Button6 = MakeControl(GroupBox3, L"BUTTON", kResetButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton6Id);
     chbIntro =
         MakeControl(GroupBox3, L"BUTTON", kIntroSwitch, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kIntroSwitchId);
     Button7 = MakeControl(GroupBox3, L"BUTTON", kChartButton, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton7Id);
-    Label1 = MakeControl(GroupBox3, L"STATIC", "", WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS, kLabel1Id);
+    // SS_NOTIFY: the mouse reaches it, and so its tooltip shows.
+    Label1 =
+        MakeControl(GroupBox3, L"STATIC", "", WS_VISIBLE | SS_LEFTNOWORDWRAP | SS_ENDELLIPSIS | SS_NOTIFY, kLabel1Id);
+    previewTip_ = MakeTip(hwnd(), GroupBox3, Label1);
     GroupBox3Frame = MakeControl(GroupBox3, L"BUTTON", kGroupCaption, WS_VISIBLE | BS_GROUPBOX, kGroupFrameId);
     reportView_ = std::make_unique<ReportView>(Memo3);
 
     // Created at the system's DPI; the monitor the window landed on may have another.
     dpi_ = WindowDpi(hwnd());
-    const SIZE frame = FrameSizeFor(Scaled(kClientWidth, dpi_), Scaled(kClientHeight, dpi_), kWindowStyle, 0, dpi_);
+    const SIZE frame = DesignedFrame(dpi_);
     SetWindowPos(hwnd(), nullptr, 0, 0, frame.cx, frame.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     // Placed first: a caption's room is its control's width.
     ApplyLayout();
     MakeFonts();
 }
 
-// The window's face is "MS Sans Serif" 11 pixels high. That is a bitmap face,
-// drawn well only at the sizes it holds, so above 96 dpi its TrueType twin
-// "Microsoft Sans Serif" takes its place. The refresh button was designed
-// with a 5-pixel face of its own; the bitmap face's smallest size is the
-// window's 11 pixels, so the caption was seen at 11 pixels, and so it is here.
-// A caption that would not fit its control in that face gets it a pixel or two
-// smaller. The old faces go only once no control uses them.
+// The window's face is a bitmap face, drawn well only at the sizes it holds,
+// so above 96 dpi its TrueType twin "Microsoft Sans Serif" takes its place.
+// The old faces go only once no control uses them.
 void TForm1::MakeFonts()
 {
-    const wchar_t* face = dpi_ == kDesignDpi ? L"MS Sans Serif" : L"Microsoft Sans Serif";
-    FontHandle windowFont = PixelFont(face, 11, dpi_);
-    FontHandle reportFont = PixelFont(L"Lucida Console", 13, dpi_, FIXED_PITCH | FF_MODERN);
+    const std::wstring face = dpi_ == kDesignDpi ? Wide(layout::kWindowFace) : L"Microsoft Sans Serif";
+    FontHandle windowFont = PixelFont(face, layout::kWindowFontPixels, dpi_);
+    FontHandle reportFont =
+        PixelFont(Wide(layout::kReportFace), layout::kReportFontPixels, dpi_, FIXED_PITCH | FF_MODERN);
     std::vector<FontHandle> fittedFonts;
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(windowFont.get()), FALSE);
     for (const HWND control : {Image1, GroupBox3Frame, Memo4, Label1}) {
@@ -173,7 +185,8 @@ void TForm1::MakeFonts()
     for (const auto& [control, padding] : captions) {
         const int room = ControlWidth(control) - padding;
         HFONT font = windowFont.get();
-        for (int pixels = 10; TextWidth(control, font) > room && pixels >= kSmallestCaptionPixels; --pixels) {
+        for (int pixels = layout::kWindowFontPixels - 1;
+             TextWidth(control, font) > room && pixels >= layout::kSmallestCaptionPixels; --pixels) {
             fittedFonts.push_back(PixelFont(face, pixels, dpi_));
             font = fittedFonts.back().get();
         }
@@ -187,9 +200,9 @@ void TForm1::MakeFonts()
 void TForm1::ApplyLayout()
 {
     for (const Placement& placement : kPlacements) {
-        const RECT& r = placement.designed;
-        MoveWindow(this->*placement.control, Scaled(r.left, dpi_), Scaled(r.top, dpi_), Scaled(r.right, dpi_),
-                   Scaled(r.bottom, dpi_), TRUE);
+        const layout::DesignedRect& r = placement.designed;
+        MoveWindow(this->*placement.control, Scaled(r.left, dpi_), Scaled(r.top, dpi_), Scaled(r.width, dpi_),
+                   Scaled(r.height, dpi_), TRUE);
     }
 }
 

@@ -1,62 +1,57 @@
-// The window's side of the preview: the editor's changes start it after a
-// pause in typing, and its result fills the preview line between the intro
-// switch and "Graf", as in the Qt window.
+// The window's side of the plan editor and the preview line between the
+// intro switch and "Graf": their texts, the caret, the waves under the lines
+// with a warning, the tooltip and the colour, as the model gives them.
 #include "webU.h"
 
 #include "win_text.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 
 namespace zef {
 
-namespace {
-
-// Long enough that a preview waits for a pause in typing, short enough that
-// it seems to follow every key.
-constexpr UINT kPreviewPauseMs = 150;
-
-// The line of the editor's text (from 1) that holds the caret. The edit
-// control counts wrapped display lines; a plan line ends only at CR LF.
-std::int32_t CaretLine(HWND editor)
+// The edit control counts wrapped display lines; a plan line ends only at CR LF.
+std::int32_t TForm1::caretLine() const
 {
     DWORD start = 0;
-    SendMessageW(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-    const std::wstring text = Wide(WindowTextUtf8(editor));
+    SendMessageW(Memo4, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
+    const std::wstring text = Wide(WindowTextUtf8(Memo4));
     const auto end = text.begin() + std::min<std::size_t>(start, text.size());
     return static_cast<std::int32_t>(std::count(text.begin(), end, L'\n')) + 1;
 }
 
-}  // namespace
-
-void TForm1::Memo4Change()
+void TForm1::insertAtCaret(const std::string& text)
 {
-    previewWorker_.cancel();
-    SetTimer(hwnd(), kPreviewTimer, kPreviewPauseMs, nullptr);
-    // Greyed until the preview of the text as it now stands comes.
-    EnableWindow(Label1, FALSE);
+    SetForegroundWindow(hwnd());
+    SetFocus(Memo4);
+    SendMessageW(Memo4, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(EditText(text).c_str()));
 }
 
-void TForm1::RequestPreview()
+void TForm1::showPreviewLine(const PreviewLabel& label)
 {
-    KillTimer(hwnd(), kPreviewTimer);
-    // This window's chart shows only the last refresh, never the preview.
-    previewWorker_.request(WindowTextUtf8(Memo4), ChartRecording::NotWanted);
+    previewWarning_ = label.warning;
+    SetWindowTextW(Label1, Wide(label.text).c_str());
+    std::wstring tip = EditText(label.tip);
+    TTTOOLINFOW info{};
+    info.cbSize = sizeof info;
+    info.hwnd = GroupBox3;
+    info.uId = reinterpret_cast<UINT_PTR>(Label1);
+    info.lpszText = tip.data();
+    SendMessageW(previewTip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void TForm1::ShowPreview(std::unique_ptr<PlanPreview> preview)
+void TForm1::startPreviewTimer(std::chrono::milliseconds pause)
 {
-    if (!previewWorker_.current(*preview)) {
-        return;
-    }
-    preview_ = std::move(*preview);
-    EnableWindow(Label1, TRUE);
-    ShowPreviewLabel();
+    SetTimer(hwnd(), kPreviewTimer, static_cast<UINT>(pause.count()), nullptr);
 }
 
-void TForm1::ShowPreviewLabel()
+// To the window's thread; a preview the window can no longer take is dropped.
+void TForm1::deliverPreview(PlanPreview preview)
 {
-    if (preview_) {
-        SetWindowTextW(Label1, Wide(PreviewLabelFor(*preview_, CaretLine(Memo4)).text).c_str());
+    auto delivered = std::make_unique<PlanPreview>(std::move(preview));
+    if (PostMessageW(hwnd(), kPreviewMessage, 0, reinterpret_cast<LPARAM>(delivered.get()))) {
+        delivered.release();
     }
 }
 

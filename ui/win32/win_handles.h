@@ -40,46 +40,25 @@ private:
 };
 
 inline void DeleteGdiObject(HGDIOBJ object) { DeleteObject(object); }
-inline void CloseKernelHandle(HANDLE handle) { CloseHandle(handle); }
 
 using FontHandle = Owned<HFONT, DeleteGdiObject>;
 using BitmapHandle = Owned<HBITMAP, DeleteGdiObject>;
 using PenHandle = Owned<HPEN, DeleteGdiObject>;
 using BrushHandle = Owned<HBRUSH, DeleteGdiObject>;
-using KernelHandle = Owned<HANDLE, CloseKernelHandle>;
 
 // A device context of a window, from GetDC, given back with ReleaseDC.
 class WindowDC {
 public:
-    WindowDC() = default;
     explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
-    ~WindowDC() { release(); }
-    WindowDC(WindowDC&& other) noexcept
-        : window_(std::exchange(other.window_, nullptr)), dc_(std::exchange(other.dc_, nullptr))
-    {
-    }
-    WindowDC& operator=(WindowDC&& other) noexcept
-    {
-        if (this != &other) {
-            release();
-            window_ = std::exchange(other.window_, nullptr);
-            dc_ = std::exchange(other.dc_, nullptr);
-        }
-        return *this;
-    }
+    ~WindowDC() { ReleaseDC(window_, dc_); }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
 
     HDC get() const { return dc_; }
-    void release()
-    {
-        if (dc_ != nullptr) {
-            ReleaseDC(window_, dc_);
-            dc_ = nullptr;
-        }
-    }
 
 private:
-    HWND window_ = nullptr;
-    HDC dc_ = nullptr;
+    HWND window_;
+    HDC dc_;
 };
 
 // A memory device context (CreateCompatibleDC) with one bitmap selected into
@@ -117,41 +96,6 @@ public:
 private:
     HDC dc_;
     HGDIOBJ old_;
-};
-
-// A system-wide hot key registered for a window, unregistered again.
-class HotKeyRegistration {
-public:
-    HotKeyRegistration() = default;
-    HotKeyRegistration(HWND window, int id, UINT modifiers, UINT key)
-        : window_(window), id_(id), registered_(RegisterHotKey(window, id, modifiers, key) != FALSE)
-    {
-    }
-    ~HotKeyRegistration() { reset(); }
-    HotKeyRegistration(const HotKeyRegistration&) = delete;
-    HotKeyRegistration& operator=(const HotKeyRegistration&) = delete;
-    HotKeyRegistration& operator=(HotKeyRegistration&& other) noexcept
-    {
-        reset();
-        window_ = other.window_;
-        id_ = other.id_;
-        registered_ = std::exchange(other.registered_, false);
-        return *this;
-    }
-
-    bool registered() const { return registered_; }
-    void reset()
-    {
-        if (registered_) {
-            UnregisterHotKey(window_, id_);
-            registered_ = false;
-        }
-    }
-
-private:
-    HWND window_ = nullptr;
-    int id_ = 0;
-    bool registered_ = false;
 };
 
 }  // namespace zef

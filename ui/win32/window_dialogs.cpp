@@ -39,11 +39,6 @@ int ShowMessageBox(HWND owner, std::string_view text, const std::wstring& captio
     return MessageBoxW(owner, EditText(text).c_str(), caption.c_str(), style);
 }
 
-int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT style)
-{
-    return ShowMessageBox(owner, text, Wide(caption), style);
-}
-
 HWND WindowMessages::owner() const
 {
     const HWND window = window_();
@@ -52,7 +47,8 @@ HWND WindowMessages::owner() const
 
 bool WindowMessages::showQuestion(const std::string& question)
 {
-    return ShowMessageBox(owner(), question, kQuestionCaption, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+    return ShowMessageBox(owner(), question, Wide(kQuestionCaption), MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
+           IDYES;
 }
 
 void WindowMessages::showMessage(const std::string& message, const std::string& details)

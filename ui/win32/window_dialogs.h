@@ -41,7 +41,6 @@ public:
 };
 
 // MessageBoxW inside a ModalBox, with UTF-8 texts ('\n' line breaks).
-int ShowMessageBox(HWND owner, std::string_view text, std::string_view caption, UINT style);
 int ShowMessageBox(HWND owner, std::string_view text, const std::wstring& caption, UINT style);
 
 // Answers every open box and file dialog of this thread with its safe
