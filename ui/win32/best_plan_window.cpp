@@ -245,15 +245,6 @@ LRESULT BestPlanWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_SETFOCUS: SetFocus(search_); return 0;
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        MakeFonts();
-        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        Layout();
-        return 0;
-    }
     default: return SecondWindow::handle(message, wParam, lParam);
     }
 }

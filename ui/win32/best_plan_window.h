@@ -28,6 +28,11 @@ public:
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void rescale() override
+    {
+        MakeFonts();
+        Layout();
+    }
 
     HWND Control(const wchar_t* windowClass, std::string_view text, DWORD style, int id = 0);
     HWND NumberBox();
@@ -38,7 +43,6 @@ private:
     void SearchClicked();
 
     WindowModel& model_;
-    UINT dpi_ = 96;
     HWND mostDamage_ = nullptr;
     HWND fewestTurns_ = nullptr;
     HWND turns_ = nullptr;

@@ -41,14 +41,28 @@ public:
     }
 
 protected:
+    // Its fonts and controls again at dpi_, once it stands on a monitor of
+    // another DPI and has taken the size Windows suggests there.
+    virtual void rescale() {}
+
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_CLOSE) {
             ShowWindow(hwnd(), SW_HIDE);
             return 0;
         }
+        if (message == WM_DPICHANGED) {
+            dpi_ = HIWORD(wParam);
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                         suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+            rescale();
+            return 0;
+        }
         return defaultHandling(message, wParam, lParam);
     }
+
+    UINT dpi_ = 96;  // of the monitor it stands on
 
 private:
     bool shownBefore_ = false;

@@ -193,15 +193,6 @@ LRESULT TreasuryChart::handle(UINT message, WPARAM wParam, LPARAM lParam)
         tracking_ = false;
         Redraw(core_.pointerLeft());
         return 0;
-    case WM_DPICHANGED: {
-        dpi_ = HIWORD(wParam);
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        MakeFont();
-        SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        Layout();
-        return 0;
-    }
     default: return SecondWindow::handle(message, wParam, lParam);
     }
 }

@@ -22,6 +22,11 @@ public:
 
 private:
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void rescale() override
+    {
+        MakeFont();
+        Layout();
+    }
 
     void Layout();
     void MakeFont();
@@ -31,7 +36,6 @@ private:
     void AskAndExport(bool png);
 
     ChartWindowCore core_;
-    UINT dpi_ = 96;
     HWND savePng_ = nullptr;
     HWND saveSvg_ = nullptr;
     FontHandle font_;
