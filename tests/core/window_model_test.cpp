@@ -540,7 +540,7 @@ protected:
 
 // The dialog offers the unit types that recruit, all ticked, and the turns and
 // damage of the editor's own plan; the proven answer goes into the editor only
-// by "Použít", and into the chart by "Graf".
+// by "Použít" (once: pressed again it asks nothing), and into the chart by "Graf".
 TEST_F(BestPlanDialogTest, OffersTheEditorsNumbersAndPutsTheAnswerInTheEditor)
 {
     const std::string editor = view_.editor;
@@ -559,6 +559,16 @@ TEST_F(BestPlanDialogTest, OffersTheEditorsNumbersAndPutsTheAnswerInTheEditor)
     EXPECT_EQ(view_.editor, editor);
     model_.bestPlanApply();
     EXPECT_EQ(view_.editor, model_.bestPlan().answerText());
+    // Pressed again, the answer given back as the Windows editor holds it
+    // (CR LF): it is there already, nothing to ask.
+    std::string crLf;
+    for (const char c : view_.editor) {
+        crLf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    view_.editor = crLf;
+    model_.bestPlanApply();
+    EXPECT_TRUE(dialogs_.questions.empty());
+    EXPECT_EQ(view_.editor, crLf);
     EXPECT_EQ(ReadBytes("rekrut.txt"), ReadBytes(ZEF_EXAMPLES_DIR "/rekrut.txt"));
     model_.bestPlanChart();
     EXPECT_EQ(view_.chart.source, ChartSource::BestPlan);

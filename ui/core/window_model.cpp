@@ -12,6 +12,20 @@ namespace {
 
 constexpr LockKey kLockKey{'M', kHotKeyAtomName, kHotKeyDescription};
 
+// A plan text with its lines ending in LF: the Windows edit control ends
+// them in CR LF, the answer of a search and the Qt editor in LF.
+std::string WithLineFeeds(std::string_view text)
+{
+    std::string lines;
+    lines.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
+            lines += text[i];
+        }
+    }
+    return lines;
+}
+
 // The lines of the editor with a warning, from 1.
 std::vector<std::int32_t> WarningLines(const PlanPreview& preview)
 {
@@ -154,8 +168,12 @@ BestPlanDialog& WindowModel::bestPlan()
 void WindowModel::bestPlanApply()
 {
     const std::optional<std::string>& answer = bestPlan().answerText();
-    if (!answer ||
-        (view_.editorText() != bestPlan().searchedText() && !dialogs_.askYesNo(std::string(kBestPlanEditorChanged)))) {
+    const std::string editor = WithLineFeeds(view_.editorText());
+    // An editor that already holds the answer (Použít pressed again) has
+    // nothing to be asked about.
+    if (!answer || editor == *answer ||
+        (editor != WithLineFeeds(bestPlan().searchedText()) &&
+         !dialogs_.askYesNo(std::string(kBestPlanEditorChanged)))) {
         return;
     }
     view_.setEditorText(*answer);
