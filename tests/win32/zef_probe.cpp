@@ -1,11 +1,14 @@
 // What the Wine system tests ask of a running zef.exe from outside, as
 // Windows itself would: the text of a window or of one of its controls
-// (WM_GETTEXT, which Windows carries between processes), and a close request
+// (WM_GETTEXT, which Windows carries between processes), a close request
 // as the task bar makes it (WM_SYSCOMMAND SC_CLOSE), which reaches a
-// disabled window too; Wine's own close through the window manager does not.
+// disabled window too; Wine's own close through the window manager does not;
+// and a button's click (BM_CLICK, posted: a question the click asks must not
+// hold the probe), since Wine's controls are no X windows to click on.
 //
 //   zef_probe text TITLE-PREFIX [CONTROL-ID]   prints the text as UTF-8
 //   zef_probe close TITLE-PREFIX               asks the window to close
+//   zef_probe click TITLE-PREFIX CONTROL-ID    clicks the button
 //
 // The first visible top-level window whose caption begins with TITLE-PREFIX
 // (UTF-8) is taken. Exit status 0 when done, 1 when no such window exists.
@@ -87,7 +90,7 @@ HWND Control(HWND window, int id)
 int main(int argc, char* argv[])
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: zef_probe text|close TITLE-PREFIX [CONTROL-ID]\n");
+        std::fprintf(stderr, "usage: zef_probe text|close|click TITLE-PREFIX [CONTROL-ID]\n");
         return 2;
     }
     const HWND window = FindByCaption(argv[2]);
@@ -102,6 +105,9 @@ int main(int argc, char* argv[])
     if (target == nullptr) {
         std::fprintf(stderr, "zef_probe: no control %s\n", argv[3]);
         return 1;
+    }
+    if (std::strcmp(argv[1], "click") == 0) {
+        return argc > 3 && PostMessageW(target, BM_CLICK, 0, 0) ? 0 : 1;
     }
     const std::string text = TextOf(target);
     // The bytes as they are: no CR added before each LF.
