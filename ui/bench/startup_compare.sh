@@ -20,22 +20,35 @@ source_dir=$(realpath "$(dirname "$0")/../..")
 now_ns() { date +%s%N; }
 
 # Starts "$@" after the window title pattern $title, waits for a visible
-# window of that title and appends "milliseconds resident-kB" to $out.
+# window of that title and appends "milliseconds resident-kB" to $out. A start
+# that ends, or shows no window within 30 s, is not measured: the program is
+# started again, three times at most.
 measure() {
     out=$1 title=$2
     shift 2
-    start=$(now_ns)
-    "$@" >/dev/null 2>&1 &
-    pid=$!
-    until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
-        sleep 0.002
+    for try in 1 2 3; do
+        start=$(now_ns)
+        "$@" >/dev/null 2>&1 &
+        pid=$!
+        until xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; do
+            kill -0 "$pid" 2>/dev/null && [ $((($(now_ns) - start) / 1000000000)) -lt 30 ] || break
+            sleep 0.002
+        done
+        end=$(now_ns)
+        if kill -0 "$pid" 2>/dev/null && xdotool search --onlyvisible --name "$title" >/dev/null 2>&1; then
+            sleep "$settle"
+            rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
+            kill "$pid"
+            wait "$pid" 2>/dev/null || true
+            echo "$(((end - start) / 1000000)) $rss" >>"$out"
+            return 0
+        fi
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+        echo "$1: no window titled $title (start $try); started again" >&2
     done
-    end=$(now_ns)
-    sleep "$settle"
-    rss=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status")
-    kill "$pid"
-    wait "$pid" 2>/dev/null || true
-    echo "$(((end - start) / 1000000)) $rss" >>"$out"
+    echo "$1: no window titled $title in three starts" >&2
+    exit 1
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
