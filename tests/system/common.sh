@@ -40,8 +40,12 @@ request_close_until() {
 }
 
 # Waits up to $1 seconds (five unless given) for the program's window and
-# sets $window to its id.
+# sets $window to its id. A program just started first connects to the
+# display alone: Xvfb now and then drops a connection being set up while
+# another one is (xdotool's), and the program then ends with "could not
+# connect to display".
 wait_for_window() {
+    sleep 1
     wait_for 'window=$(xdotool search --onlyvisible --name "^ZeF v\.3" 2>/dev/null | head -n 1); [ -n "$window" ]' "${1:-5}"
 }
 

@@ -39,6 +39,7 @@ type_and_refresh() {
 # Sets $window to the visible zef window that is not $1.
 wait_for_other_window() {
     known=$1
+    sleep 1  # the new window's program connects to the display alone, as in wait_for_window
     wait_for 'window=$(xdotool search --onlyvisible --name "^ZeF v\.3" 2>/dev/null | grep -vx "$known" | head -n 1); [ -n "$window" ]'
 }
 
