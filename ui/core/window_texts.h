@@ -29,8 +29,8 @@ inline constexpr std::string_view kIntroSwitch = "Intro při startu";
 inline constexpr std::string_view kChartButton = "Graf";
 
 // The plan editor's menu and the list of unit types it opens.
-inline constexpr std::string_view kUnitListCommand = "Jednotky z arm.txt…";
-inline constexpr std::string_view kUnitListKey = "F7";
+// A menu entry: its command, a tab, and its key.
+inline constexpr std::string_view kUnitListCommand = "Jednotky z arm.txt…\tF7";
 inline constexpr std::string_view kUnitListTitle = "Jednotky z arm.txt";
 // The editor's own commands, where a window builds the editor's menu itself.
 inline constexpr std::string_view kUndoCommand = "&Zpět";
@@ -41,8 +41,7 @@ inline constexpr std::string_view kDeleteCommand = "O&dstranit";
 inline constexpr std::string_view kSelectAllCommand = "Vybrat &vše";
 
 // The search for the best plan: the editor's menu and its dialog.
-inline constexpr std::string_view kBestPlanCommand = "Nejlepší plán…";
-inline constexpr std::string_view kBestPlanKey = "F8";
+inline constexpr std::string_view kBestPlanCommand = "Nejlepší plán…\tF8";
 inline constexpr std::string_view kBestPlanTitle = "ZeF – nejlepší plán";
 inline constexpr std::string_view kBestPlanMostDamage = "Nejvíc DMG nejvýš za (TU):";
 inline constexpr std::string_view kBestPlanFewestTurns = "Nejméně TU k (DMG):";

@@ -99,10 +99,8 @@ void TForm1::Memo4ContextMenu(const QPoint& at)
 {
     const std::unique_ptr<QMenu> menu(Memo4->createStandardContextMenu());
     menu->addSeparator();
-    menu->addAction(FromUtf8(std::string(kUnitListCommand) + "\t" + std::string(kUnitListKey)), this,
-                    &TForm1::Memo4Catalogue);
-    menu->addAction(FromUtf8(std::string(kBestPlanCommand) + "\t" + std::string(kBestPlanKey)), this,
-                    &TForm1::BestPlanClick);
+    menu->addAction(FromUtf8(kUnitListCommand), this, &TForm1::Memo4Catalogue);
+    menu->addAction(FromUtf8(kBestPlanCommand), this, &TForm1::BestPlanClick);
     menu->exec(Memo4->viewport()->mapToGlobal(at));
 }
 

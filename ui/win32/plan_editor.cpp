@@ -139,8 +139,8 @@ void PlanEditor::ContextMenu(LPARAM at)
                  {"", 0, false},
                  {std::string(kSelectAllCommand), EM_SETSEL, true},
                  {"", 0, false},
-                 {std::string(kUnitListCommand) + "\t" + std::string(kUnitListKey), kUnitListCommandId, true},
-                 {std::string(kBestPlanCommand) + "\t" + std::string(kBestPlanKey), kBestPlanCommandId, true}};
+                 {std::string(kUnitListCommand), kUnitListCommandId, true},
+                 {std::string(kBestPlanCommand), kBestPlanCommandId, true}};
     const HMENU menu = CreatePopupMenu();
     for (const auto& item : items) {
         const UINT flags = item.text.empty() ? MF_SEPARATOR : item.enabled ? MF_STRING : MF_STRING | MF_GRAYED;
